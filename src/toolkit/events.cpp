@@ -1,0 +1,23 @@
+#include "toolkit/events.h"
+
+namespace toolkit {
+namespace {
+int buildDepth = 0;
+bool endingMark = false;
+bool loopEntered = false;
+int quitCode = 0;
+}  // namespace
+
+bool EventsAllowed() { return buildDepth == 0 && !endingMark; }
+void SetEndingMark() { endingMark = true; }
+bool EndingMarkSet() { return endingMark; }
+
+BuildScope::BuildScope() { ++buildDepth; }
+BuildScope::~BuildScope() { --buildDepth; }
+
+void MarkLoopEntered() { loopEntered = true; }
+bool LoopEntered() { return loopEntered; }
+void SetQuitCode(int code) { quitCode = code; }
+int QuitCode() { return quitCode; }
+
+}  // namespace toolkit

@@ -1,0 +1,33 @@
+#pragma once
+// When the program's handlers may run: never while a window's controls are
+// being built, and never once the program has begun to end.
+
+namespace toolkit {
+
+bool EventsAllowed();
+
+// Set by EndProgram and by a run-time error; never cleared.
+void SetEndingMark();
+bool EndingMarkSet();
+
+// Holds events back while a window is being built.
+class BuildScope {
+ public:
+  BuildScope();
+  BuildScope(const BuildScope&) = delete;
+  BuildScope& operator=(const BuildScope&) = delete;
+  ~BuildScope();
+};
+
+template <class Handler, class... Args>
+void Raise(Handler handler, Args... args) {
+  if (handler && EventsAllowed()) handler(args...);
+}
+
+// The message loop's own state: whether it was entered, and the quit code.
+void MarkLoopEntered();
+bool LoopEntered();
+void SetQuitCode(int code);
+int QuitCode();
+
+}  // namespace toolkit

@@ -1,0 +1,15 @@
+#include "toolkit/codepage.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/window.h"
+
+int ShowMessageBox(std::string_view message, unsigned style,
+                   std::optional<std::string_view> title, const WindowTemplate* owner) {
+  const toolkit::Window* ownerWindow = owner ? toolkit::Window::Find(*owner) : nullptr;
+  // Task-modal disables every top-level window of the program while the box is up.
+  if (!(style & MB_SYSTEMMODAL)) style |= MB_TASKMODAL;
+  const std::wstring caption = Widen(title ? *title : std::string_view("信息："));
+  const int pressed = MessageBoxW(ownerWindow ? ownerWindow->Handle() : nullptr,
+                                  Widen(message).c_str(), caption.c_str(), style);
+  // IDOK 1 ... IDNO 7 become 0 ... 6.
+  return pressed >= IDOK && pressed <= IDNO ? pressed - IDOK : 0;
+}

@@ -1,0 +1,77 @@
+#pragma once
+// Helpers for the in-process Windows tests: pumping the toolkit's loop until
+// a condition holds, and answering message boxes from a watcher thread.
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+
+namespace testing_support {
+
+// Pumps messages (with the toolkit's input rules) until `condition` holds or
+// `timeoutMs` has passed; returns the condition's last value.
+bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// Pumps for a while so that posted requests and paints are taken.
+void PumpFor(int milliseconds);
+
+// What a message box showed.
+struct SeenBox {
+  std::string title;  // code page 936, as the program wrote it
+  std::string text;
+  bool ownerDisabled = false;
+  LONG style = 0;
+  int buttons = 0;
+  bool hasIcon = false;
+};
+
+// Watches for message boxes of this process and presses their first button
+// after `delayMs`, recording what each showed. The delay gives a test time
+// to look at the program while the box is up (see `onShown`).
+class MessageBoxWatcher {
+ public:
+  explicit MessageBoxWatcher(int delayMs = 0, std::function<void(HWND)> onShown = nullptr);
+  ~MessageBoxWatcher();
+  MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+  MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+  int Count() const { return count_.load(); }
+  SeenBox Last() const;
+
+ private:
+  void Run();
+
+  friend void ReportMessageBoxesToStderr();
+
+  int delayMs_;
+  std::atomic<bool> report_{false};
+  std::function<void(HWND)> onShown_;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> count_{0};
+  mutable std::mutex mutex_;
+  SeenBox last_;
+  std::thread thread_;
+};
+
+// Starts a watcher, for the rest of the process, that writes one line per
+// message box to stderr (BoxReport's form) and then presses its first button:
+// how a test in a dying child process tells its parent what it saw.
+void ReportMessageBoxesToStderr();
+
+// The line ReportMessageBoxesToStderr writes for a box; texts are hex bytes.
+std::string BoxReport(const std::string& title, const std::string& text, bool icon, int buttons);
+
+// Sends a key press (down and up) through the system's input queue.
+void PressKey(WORD key, bool shift = false, bool ctrl = false, bool alt = false);
+
+// Posts a key press straight to `target`'s queue, with the modifiers set in
+// the thread's key state, as the system's own input would leave it.
+void PostKey(HWND target, WORD key, bool shift = false, bool ctrl = false, bool alt = false);
+
+// UTF-8 to code page 936 for expected values written in the tests.
+std::string Cp936(const wchar_t* text);
+
+}  // namespace testing_support
