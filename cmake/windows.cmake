@@ -61,4 +61,5 @@ set_target_properties(quillaro PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 
 if(CMAKE_CROSSCOMPILING OR QUILLARO_WINDOWS_TESTS)
   add_subdirectory(tests/windows)
+  add_subdirectory(bench/windows)
 endif()
