@@ -4,7 +4,7 @@ namespace toolkit {
 namespace {
 int buildDepth = 0;
 bool endingMark = false;
-bool loopEntered = false;
+bool loopRunning = false;
 int quitCode = 0;
 }  // namespace
 
@@ -15,8 +15,8 @@ bool EndingMarkSet() { return endingMark; }
 BuildScope::BuildScope() { ++buildDepth; }
 BuildScope::~BuildScope() { --buildDepth; }
 
-void MarkLoopEntered() { loopEntered = true; }
-bool LoopEntered() { return loopEntered; }
+void SetLoopRunning(bool running) { loopRunning = running; }
+bool LoopRunning() { return loopRunning; }
 void SetQuitCode(int code) { quitCode = code; }
 int QuitCode() { return quitCode; }
 

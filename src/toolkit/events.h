@@ -24,9 +24,10 @@ void Raise(Handler handler, Args... args) {
   if (handler && EventsAllowed()) handler(args...);
 }
 
-// The message loop's own state: whether it was entered, and the quit code.
-void MarkLoopEntered();
-bool LoopEntered();
+// The message loop's own state: whether it is running, and the quit code.
+// Only a running loop gets the quit request when the last window goes.
+void SetLoopRunning(bool running);
+bool LoopRunning();
 void SetQuitCode(int code);
 int QuitCode();
 

@@ -28,16 +28,16 @@ bool PumpPendingMessages() {
 }  // namespace toolkit
 
 void RunMessageLoop() {
-  toolkit::MarkLoopEntered();
   if (!toolkit::Window::AnyLeft()) return;
+  toolkit::SetLoopRunning(true);
   MSG message;
   for (;;) {
     const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-    if (got == 0) {
-      toolkit::SetQuitCode(static_cast<int>(message.wParam));
-      return;
+    if (got <= 0) {
+      if (got == 0) toolkit::SetQuitCode(static_cast<int>(message.wParam));
+      break;
     }
-    if (got < 0) return;
     toolkit::DispatchWithRules(message);
   }
+  toolkit::SetLoopRunning(false);
 }

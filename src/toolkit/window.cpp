@@ -125,7 +125,7 @@ void Window::Forget(Window* window) {
                 windows.end());
   // After a run-time error or EndProgram a quit request would only cut the
   // error box short; the ending path ends the process itself.
-  if (windows.empty() && LoopEntered() && !EndingMarkSet()) PostQuitMessage(0);
+  if (windows.empty() && LoopRunning() && !EndingMarkSet()) PostQuitMessage(0);
 }
 
 void Window::RequestUnload() {
