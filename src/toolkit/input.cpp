@@ -58,21 +58,47 @@ void StartDrag(Window& window, LPARAM clientPosition, HWND from) {
   PostMessageW(window.Handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 
+bool IsGroupBox(const Control* control) {
+  return control && std::holds_alternative<GroupBoxSettings>(control->Template().settings);
+}
+
+// A press addressed to `window` or one of its controls.
+struct Press {
+  HWND target;
+  LPARAM position;  // client coordinates of the target
+};
+
+// A group box is transparent to the system's hit-testing, so a press on it
+// arrives at the window beneath; it is handed back to the innermost box there.
+Press PressOnGroupBox(const Window& window, Press press) {
+  POINT point{static_cast<short>(LOWORD(press.position)),
+              static_cast<short>(HIWORD(press.position))};
+  for (;;) {
+    const HWND child =
+        ChildWindowFromPointEx(press.target, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
+    if (!child || child == press.target || !IsGroupBox(window.ControlFromHandle(child)))
+      return press;
+    MapWindowPoints(press.target, child, &point, 1);
+    press = {child, MAKELPARAM(point.x, point.y)};
+  }
+}
+
 bool HandleLeftButtonDown(const MSG& message) {
   Window* window = Window::Containing(message.hwnd);
   if (!window) return false;
   const bool drag = window->Template().settings.dragAnywhere;
-  Control* target = window->ControlFromHandle(message.hwnd);
-  const int x = LOWORD(message.lParam);
-  const int y = HIWORD(message.lParam);
+  const Press press = PressOnGroupBox(*window, {message.hwnd, message.lParam});
+  Control* target = window->ControlFromHandle(press.target);
+  const int x = LOWORD(press.position);
+  const int y = HIWORD(press.position);
   if (!target) {
-    if (message.hwnd != window->Handle()) return false;
-    if (drag) StartDrag(*window, message.lParam, message.hwnd);
+    if (press.target != window->Handle()) return false;
+    if (drag) StartDrag(*window, press.position, press.target);
     Raise(window->Template().events.leftButtonDown, x, y, CurrentShiftState());
     return false;
   }
-  if (drag && std::holds_alternative<GroupBoxSettings>(target->Template().settings)) {
-    StartDrag(*window, message.lParam, message.hwnd);
+  if (drag && IsGroupBox(target)) {
+    StartDrag(*window, press.position, press.target);
     return true;
   }
   Raise(target->Template().events.leftButtonDown, x, y, CurrentShiftState());

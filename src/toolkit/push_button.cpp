@@ -30,6 +30,12 @@ void PushButton::OnCommand(int notification) {
   if (notification == BN_CLICKED) Raise(Template().events.clicked);
 }
 
-void PushButton::Click() { SendMessageW(handle_, BM_CLICK, 0, 0); }
+// Notified as the system's dialogs notify their default button: BM_CLICK
+// would take the focus from the control that has it.
+void PushButton::Click() {
+  if (!IsWindowEnabled(handle_)) return;
+  SendMessageW(GetParent(handle_), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(handle_), BN_CLICKED),
+               reinterpret_cast<LPARAM>(handle_));
+}
 
 }  // namespace toolkit

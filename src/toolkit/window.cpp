@@ -75,21 +75,29 @@ Window* Window::Build(const WindowTemplate& tmpl, HWND owner) {
   return window;
 }
 
+namespace {
+// The sibling listed last before the control being built, inside `parent`.
+HWND LastBuiltIn(const std::vector<std::unique_ptr<Control>>& built, HWND parent) {
+  for (auto it = built.rbegin(); it != built.rend(); ++it)
+    if ((*it)->Handle() && GetParent((*it)->Handle()) == parent) return (*it)->Handle();
+  return nullptr;
+}
+}  // namespace
+
 void Window::BuildControls() {
-  HWND previous = nullptr;
   for (const ControlTemplate& tmpl : tmpl_.controls) {
     Control* container = tmpl.parent ? FindControl(tmpl.parent) : nullptr;
     const HWND parent = container && container->Handle() ? container->Handle() : handle_;
+    // List order is stacking order: each control goes directly beneath the
+    // sibling listed before it (HWND_TOP for the first), even when controls
+    // of a group box were built in between.
+    const HWND previous = LastBuiltIn(controls_, parent);
     controls_.push_back(MakeControl(*this, tmpl));
     Control& control = *controls_.back();
     control.Create(parent);
     if (!control.Handle()) continue;
-    // List order is stacking order: each control goes directly beneath the
-    // one listed before it (among siblings, HWND_TOP for the first).
-    const HWND after = previous && GetParent(previous) == parent ? previous : HWND_TOP;
-    SetWindowPos(control.Handle(), after, 0, 0, 0, 0,
+    SetWindowPos(control.Handle(), previous ? previous : HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
-    previous = control.Handle();
   }
   for (const auto& control : controls_)
     if (control->Handle() && control->Template().visible) ShowWindow(control->Handle(), SW_SHOWNA);
