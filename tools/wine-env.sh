@@ -9,7 +9,7 @@ export WINEARCH=win64
 
 QUILLARO_PACKAGES=(cmake g++ googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
-  wine wine64 xvfb xauth xdotool x11-utils imagemagick fonts-wqy-microhei fonts-wine locales)
+  wine wine64 xvfb xauth xdotool xclip x11-utils imagemagick fonts-wqy-microhei fonts-wine locales)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -58,6 +58,10 @@ ensure_wine() {
     for face in Tahoma "Microsoft Sans Serif" "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
       printf '"%s"=hex(7):%s\n' "$face" "$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei\0\0' | iconv -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//;s/,$//')" >>"$reg"
     done
+    # Wine rewrites the links of Tahoma and its kin at every change of code
+    # page, to files named SimSun that are not installed: make that name the
+    # CJK font, so the Chinese texts draw under every code page.
+    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n"SimSun"="WenQuanYi Micro Hei"\n' >>"$reg"
     # Unmanaged windows: with no window manager, Wine would otherwise wait two
     # seconds for one at every window that goes away.
     printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n' >>"$reg"
@@ -66,6 +70,10 @@ ensure_wine() {
     touch "$WINEPREFIX/.quillaro-ready"
   fi
   wineserver -p >/dev/null 2>&1 || true
+  # The first Wine process starts Wine's services, which inherit its output
+  # and live as long as the server: started here with none, so that no later
+  # caller waiting on a pipe (ctest listing tests) waits for them.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_wine_and_display() {

@@ -1,5 +1,9 @@
 #include "toolkit/message_loop.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "toolkit/events.h"
 #include "toolkit/input.h"
 #include "toolkit/toolkit.h"
@@ -15,12 +19,19 @@ void DispatchWithRules(MSG& message) {
 
 bool PumpPendingMessages() {
   MSG message;
+  std::vector<std::pair<HWND, WPARAM>> ticked;
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
       SetQuitCode(static_cast<int>(message.wParam));
       return false;
     }
     DispatchWithRules(message);
+    if (message.message != WM_TIMER) continue;
+    // A timer whose handler outlasts its period is due again as soon as it
+    // returns, so the queue would never run dry: a timer's second tick ends the pump.
+    const std::pair<HWND, WPARAM> timer{message.hwnd, message.wParam};
+    if (std::find(ticked.begin(), ticked.end(), timer) != ticked.end()) return true;
+    ticked.push_back(timer);
   }
   return true;
 }

@@ -42,6 +42,11 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
       RestoreFocus();
       return 0;
+    case WM_CLOSE:
+      // Disabled while a modal box is up: a close from the task bar or from
+      // another program must wait for it, as every user input does.
+      if (!IsWindowEnabled(handle_)) return 0;
+      break;
     case WM_TIMER:
       for (const auto& control : controls_)
         if (control->TimerId() == wParam) control->OnTimer();

@@ -182,3 +182,82 @@ void ReportMessageBoxesToStderr() {
 std::string Cp936(const wchar_t* text) { return Narrow(text); }
 
 }  // namespace testing_support
+
+// Windows loaded from test templates, and their controls.
+#include <gtest/gtest.h>
+
+#include "toolkit/toolkit.h"
+#include "toolkit/window.h"
+
+namespace testing_support {
+
+LoadedForTest::LoadedForTest(const WindowTemplate& window) : window_(window) {
+  if (!LoadWindow(window)) ADD_FAILURE() << "could not load " << window.name;
+  else handle_ = GetWindowHandle(window);
+}
+
+LoadedForTest::~LoadedForTest() {
+  // The test may have closed it, or left it waiting to be destroyed.
+  if (IsWindow(handle_) && toolkit::Window::Find(window_)) UnloadWindow(window_, true);
+  PumpFor(10);
+}
+
+HWND ControlHandle(const WindowTemplate& window, std::string_view control) {
+  const toolkit::Window* loaded = toolkit::Window::Find(window);
+  const toolkit::Control* found = loaded ? loaded->FindControl(control) : nullptr;
+  return found ? found->Handle() : nullptr;
+}
+
+bool MakeForeground(HWND window) {
+  SetForegroundWindow(window);
+  return PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+}
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+int Pixels::CountOtherThan(COLORREF colour) const {
+  int count = 0;
+  for (COLORREF c : colours) count += c != colour;
+  return count;
+}
+
+Pixels ReadPixels(HWND window, const RECT& area) {
+  Pixels pixels{area, {}};
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  const HDC source = GetDC(window);
+  const HDC memory = CreateCompatibleDC(source);
+  const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  // With the GDI table full there is no bitmap: no pixels then.
+  const HGDIOBJ previous = bitmap ? SelectObject(memory, bitmap) : nullptr;
+  if (bits && BitBlt(memory, 0, 0, width, height, source, area.left, area.top, SRCCOPY)) {
+    const auto* quads = static_cast<const RGBQUAD*>(bits);
+    for (int i = 0; i < width * height; ++i)
+      pixels.colours.push_back(RGB(quads[i].rgbRed, quads[i].rgbGreen, quads[i].rgbBlue));
+  }
+  if (previous) SelectObject(memory, previous);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, source);
+  return pixels;
+}
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+bool PumpUntilIdle(int timeoutMs) {
+  return PumpUntil([] { return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0; }, timeoutMs);
+}
+
+}  // namespace testing_support

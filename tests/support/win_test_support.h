@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace testing_support {
 
@@ -73,5 +74,64 @@ void PostKey(HWND target, WORD key, bool shift = false, bool ctrl = false, bool 
 
 // UTF-8 to code page 936 for expected values written in the tests.
 std::string Cp936(const wchar_t* text);
+
+}  // namespace testing_support
+
+// Windows loaded from test templates, and their controls.
+#include <string_view>
+
+#include "toolkit/template.h"
+
+namespace testing_support {
+
+// Loads a window for one test and destroys it at the end of the scope if it
+// is still there.
+class LoadedForTest {
+ public:
+  explicit LoadedForTest(const WindowTemplate& window);
+  ~LoadedForTest();
+  LoadedForTest(const LoadedForTest&) = delete;
+  LoadedForTest& operator=(const LoadedForTest&) = delete;
+
+  HWND Handle() const { return handle_; }
+
+ private:
+  const WindowTemplate& window_;
+  HWND handle_ = nullptr;
+};
+
+// The child window of a loaded window's control; null when it has none.
+HWND ControlHandle(const WindowTemplate& window, std::string_view control);
+
+// Makes `window` the foreground window, as real input needs; false when the
+// system would not.
+bool MakeForeground(HWND window);
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+// A rectangle of a window's client area as its DC shows it, read in one go.
+struct Pixels {
+  RECT area{};  // client coordinates
+  std::vector<COLORREF> colours;  // row by row
+
+  COLORREF At(int x, int y) const {
+    return colours.at(static_cast<std::size_t>((y - area.top) * (area.right - area.left) +
+                                               (x - area.left)));
+  }
+  // How many pixels differ from `colour`.
+  int CountOtherThan(COLORREF colour) const;
+};
+
+Pixels ReadPixels(HWND window, const RECT& area);
+
+}  // namespace testing_support
+
+namespace testing_support {
+
+// Pumps until no message waits in the thread's queue, so that input sent
+// before has had all its effects; false when the queue never empties.
+bool PumpUntilIdle(int timeoutMs = 2000);
 
 }  // namespace testing_support
