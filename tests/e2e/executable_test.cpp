@@ -41,7 +41,9 @@ bool IsWindowsOwnDll(const std::string& dll) {
 class ExecutableTest : public testing::Test {
  protected:
   void SetUp() override {
-    const CommandResult dump = RunCommand({"x86_64-w64-mingw32-objdump", "-p", ExePath()});
+    // objdump speaks the locale's language; the checks read its English words.
+    const CommandResult dump =
+        RunCommand({"env", "LC_ALL=C", "x86_64-w64-mingw32-objdump", "-p", ExePath()});
     ASSERT_EQ(dump.exitCode, 0) << "objdump could not read " << ExePath();
     headers_ = dump.output;
   }
