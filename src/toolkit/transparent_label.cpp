@@ -10,16 +10,16 @@
 namespace toolkit {
 namespace {
 
-LOGFONTW FromSpec(const FontSpec& spec) {
+LOGFONTW FromSpec(const FontSpec& wanted) {
   LOGFONTW font{};
-  font.lfHeight = spec.height;
-  font.lfWeight = spec.weight;
-  font.lfItalic = spec.italic;
-  font.lfUnderline = spec.underline;
-  font.lfStrikeOut = spec.strikeOut;
-  font.lfEscapement = spec.escapement;
-  font.lfOrientation = spec.orientation;
-  const std::wstring face = Widen(spec.face ? spec.face : "");
+  font.lfHeight = wanted.height;
+  font.lfWeight = wanted.weight;
+  font.lfItalic = wanted.italic;
+  font.lfUnderline = wanted.underline;
+  font.lfStrikeOut = wanted.strikeOut;
+  font.lfEscapement = wanted.escapement;
+  font.lfOrientation = wanted.orientation;
+  const std::wstring face = Widen(wanted.face ? wanted.face : "");
   wcsncpy(font.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   return font;
 }

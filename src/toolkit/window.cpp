@@ -58,8 +58,9 @@ Window* Window::Build(const WindowTemplate& tmpl, HWND owner) {
     Forget(window);
     return nullptr;
   }
-  // The system gives every overlapped window a caption and clipped siblings;
-  // the template's styles are put back exactly, keeping the outer size.
+  // The system gives every overlapped window a caption; the template's styles
+  // are put back, keeping the outer size. Only WS_CLIPSIBLINGS, which every
+  // top-level window keeps, stays beyond them.
   SetWindowLongW(handle, GWL_STYLE, static_cast<LONG>(styles.style));
   SetWindowLongW(handle, GWL_EXSTYLE, static_cast<LONG>(styles.extendedStyle));
   SetWindowPos(handle, nullptr, place.left, place.top, place.width, place.height,
