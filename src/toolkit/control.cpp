@@ -86,4 +86,12 @@ COLORREF ResolveColour(Colour colour) {
   return colour == kButtonFaceColour ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour);
 }
 
+HBRUSH SetControlColours(HDC dc, Colour text, Colour background) {
+  const COLORREF fill = ResolveColour(background);
+  SetTextColor(dc, ResolveColour(text));
+  SetBkColor(dc, fill);
+  SetDCBrushColor(dc, fill);
+  return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+}
+
 }  // namespace toolkit

@@ -74,4 +74,8 @@ std::unique_ptr<Control> MakeControl(Window& window, const ControlTemplate& tmpl
 // The system colour behind kButtonFaceColour, or the colour itself.
 COLORREF ResolveColour(Colour colour);
 
+// Sets a control's text and background colours for a WM_CTLCOLOR* answer and
+// returns the DC brush in the background colour, so no GDI object is made.
+HBRUSH SetControlColours(HDC dc, Colour text, Colour background);
+
 }  // namespace toolkit

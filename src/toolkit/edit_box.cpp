@@ -60,11 +60,7 @@ void EditBox::Create(HWND parent) {
 }
 
 HBRUSH EditBox::OnColour(HDC dc) {
-  const COLORREF background = ResolveColour(settings_.background);
-  SetTextColor(dc, ResolveColour(settings_.textColour));
-  SetBkColor(dc, background);
-  SetDCBrushColor(dc, background);
-  return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+  return SetControlColours(dc, settings_.textColour, settings_.background);
 }
 
 bool EditBox::KeepsKey(WPARAM key) const {

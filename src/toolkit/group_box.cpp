@@ -60,11 +60,7 @@ LRESULT CALLBACK GroupBox::ContainerProc(HWND handle, UINT message, WPARAM wPara
 }
 
 HBRUSH GroupBox::OnColour(HDC dc) {
-  const COLORREF background = ResolveColour(settings_.background);
-  SetTextColor(dc, ResolveColour(settings_.captionColour));
-  SetBkColor(dc, background);
-  SetDCBrushColor(dc, background);
-  return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
+  return SetControlColours(dc, settings_.captionColour, settings_.background);
 }
 
 }  // namespace toolkit
