@@ -61,8 +61,8 @@ double Percentile(std::vector<double> samples, double fraction) {
   return samples[std::clamp<std::size_t>(rank, 1, samples.size()) - 1];
 }
 
-void PrintFigure(std::string_view label, double value, std::string_view unit) {
-  std::printf("%.*s: %.1f %.*s\n", static_cast<int>(label.size()), label.data(), value,
+void PrintFigure(std::string_view label, double value, std::string_view unit, int decimals) {
+  std::printf("%.*s: %.*f %.*s\n", static_cast<int>(label.size()), label.data(), decimals, value,
               static_cast<int>(unit.size()), unit.data());
   std::fflush(stdout);
 }

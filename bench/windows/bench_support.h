@@ -24,6 +24,6 @@ double NowMicroseconds();
 double Percentile(std::vector<double> samples, double fraction);
 
 // One line "label: value unit", the form tools/bench collects into its table.
-void PrintFigure(std::string_view label, double value, std::string_view unit);
+void PrintFigure(std::string_view label, double value, std::string_view unit, int decimals = 1);
 
 }  // namespace bench
