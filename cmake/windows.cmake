@@ -19,6 +19,7 @@ add_library(quillaro_toolkit STATIC
   src/toolkit/declared_function.cpp
   src/toolkit/edit_box.cpp
   src/toolkit/events.cpp
+  src/toolkit/frame_batch.cpp
   src/toolkit/group_box.cpp
   src/toolkit/input.cpp
   src/toolkit/message_box.cpp

@@ -44,6 +44,9 @@ class Control {
   virtual bool TakesFocus() const { return Handle() != nullptr; }
   // The id of the window timer that the control runs, 0 for none.
   virtual UINT_PTR TimerId() const { return 0; }
+  // Draws the control into its window's paint where it meets `area` (the
+  // window's client coordinates); kinds that paint themselves draw nothing.
+  virtual void DrawOnWindow(HDC /*dc*/, const RECT& /*area*/) const {}
 
   // Properties; false or nullopt where the kind has no such property.
   virtual bool SetNumber(PropertyId id, std::int64_t value);

@@ -1,6 +1,7 @@
 #pragma once
 // When the program's handlers may run: never while a window's controls are
 // being built, and never once the program has begun to end.
+#include "toolkit/frame_batch.h"
 
 namespace toolkit {
 
@@ -21,7 +22,9 @@ class BuildScope {
 
 template <class Handler, class... Args>
 void Raise(Handler handler, Args... args) {
-  if (handler && EventsAllowed()) handler(args...);
+  if (!handler || !EventsAllowed()) return;
+  HandlerScope running;
+  handler(args...);
 }
 
 // The message loop's own state: whether it is running, and the quit code.

@@ -1,4 +1,5 @@
 #include "toolkit/codepage.h"
+#include "toolkit/frame_batch.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/window.h"
 
@@ -9,6 +10,7 @@ int ShowMessageBox(std::string_view message, unsigned style,
   if (!(style & MB_SYSTEMMODAL)) style |= MB_TASKMODAL;
   const std::wstring caption = Widen(title ? *title : std::string_view("信息："));
   const HWND active = GetActiveWindow();
+  const toolkit::NestedLoopScope nested;
   const int pressed = MessageBoxW(ownerWindow ? ownerWindow->Handle() : nullptr,
                                   Widen(message).c_str(), caption.c_str(), style);
   // An unowned box leaves no window of the program active behind it; the

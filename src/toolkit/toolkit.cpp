@@ -45,6 +45,7 @@ void RunModalFor(const WindowTemplate& tmpl, Window& window) {
       disabled.push_back(other);
     }
   }
+  const toolkit::NestedLoopScope nested;
   while (Window::Find(tmpl) && toolkit::PumpPendingMessages()) WaitMessage();
   for (HWND other : disabled)
     if (IsWindow(other)) EnableWindow(other, TRUE);

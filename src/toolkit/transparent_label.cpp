@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "toolkit/codepage.h"
+#include "toolkit/frame_batch.h"
 #include "toolkit/geometry.h"
 #include "toolkit/handles.h"
 #include "toolkit/window.h"
@@ -82,7 +83,7 @@ UINT TransparentLabel::DrawFlags() const {
   return flags;
 }
 
-void TransparentLabel::Paint(HDC dc) const {
+void TransparentLabel::Paint(HDC dc, const RECT& rect) const {
   if (wideCaption_.empty()) return;
   // Created and deleted at each paint, so a label holds no GDI object between paints.
   Font font = ownFont_ ? CreateLabelFont(font_) : Font();
@@ -90,9 +91,44 @@ void TransparentLabel::Paint(HDC dc) const {
                                    : GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, colour_);
-  RECT client{};
-  GetClientRect(handle_, &client);
-  DrawTextW(dc, wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &client, DrawFlags());
+  RECT place = rect;  // DrawText may write to it
+  DrawTextW(dc, wideCaption_.c_str(), static_cast<int>(wideCaption_.size()), &place, DrawFlags());
+}
+
+bool TransparentLabel::DrawnByWindow() const {
+  return handle_ && GetParent(handle_) == OwnerWindow().Handle();
+}
+
+void TransparentLabel::DrawOnWindow(HDC dc, const RECT& area) const {
+  if (!DrawnByWindow() || !IsWindowVisible(handle_)) return;
+  const RECT rect = RectInParent();
+  RECT common{};
+  if (!IntersectRect(&common, &rect, &area)) return;
+  // A text wider than its label is cut at the label's edge, as in a paint of its own.
+  const int saved = SaveDC(dc);
+  IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
+  Paint(dc, rect);
+  RestoreDC(dc, saved);
+}
+
+void TransparentLabel::Redraw(const RECT& area) const {
+  if (DrawnByWindow()) RequestFrame(GetParent(handle_), area);
+  else RedrawOver(area);
+}
+
+void TransparentLabel::OnPaint() const {
+  if (!DrawnByWindow()) {
+    PaintScope paint(handle_);
+    RECT client{};
+    GetClientRect(handle_, &client);
+    Paint(paint.dc(), client);
+    return;
+  }
+  RECT area{};
+  if (!GetUpdateRect(handle_, &area, FALSE)) return;
+  ValidateRect(handle_, nullptr);
+  MapWindowPoints(handle_, GetParent(handle_), reinterpret_cast<POINT*>(&area), 2);
+  RequestFrame(GetParent(handle_), area);
 }
 
 void TransparentLabel::RedrawOver(const RECT& area) const {
@@ -117,7 +153,7 @@ void TransparentLabel::Moved(const RECT& before) {
   const RECT after = RectInParent();
   RECT area{};
   UnionRect(&area, &before, &after);
-  RedrawOver(area);
+  Redraw(area);
 }
 
 bool TransparentLabel::SetNumber(PropertyId id, std::int64_t value) {
@@ -165,14 +201,16 @@ LRESULT CALLBACK TransparentLabel::LabelProc(HWND handle, UINT message, WPARAM w
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // no background of its own
-    case WM_PAINT: {
-      PaintScope paint(handle);
-      if (const TransparentLabel* label = LabelOf(handle)) label->Paint(paint.dc());
-      return 0;
-    }
+    case WM_PAINT:
+      if (const TransparentLabel* label = LabelOf(handle)) {
+        label->OnPaint();
+        return 0;
+      }
+      break;
     default:
-      return DefWindowProcW(handle, message, wParam, lParam);
+      break;
   }
+  return DefWindowProcW(handle, message, wParam, lParam);
 }
 
 void RegisterTransparentLabelClass() {

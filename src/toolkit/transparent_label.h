@@ -21,7 +21,9 @@ class TransparentLabel final : public Control {
   bool SetText(PropertyId id, std::string_view value) override;
   std::optional<std::string> GetText(PropertyId id) const override;
 
-  void Paint(HDC dc) const;
+  // Draws the caption into `rect` of `dc`.
+  void Paint(HDC dc, const RECT& rect) const;
+  void DrawOnWindow(HDC dc, const RECT& area) const override;
   const LOGFONTW& LogFont() const { return font_; }
   UINT DrawFlags() const;
 
@@ -30,12 +32,20 @@ class TransparentLabel final : public Control {
  protected:
   void Moved(const RECT& before) override;
 
-
  private:
-  // Repaints the window beneath `area` (parent coordinates), then the labels
-  // that meet it, bottom of the stack first, then marks this label invalid.
+  // A label's own paint message: drawn by its window, it hands its area to the window's paint.
+  void OnPaint() const;
+
+  // A label lying on its window is drawn by the window's paint, one frame
+  // for all of them; one inside a container paints itself.
+  bool DrawnByWindow() const;
+  // Has `area` (parent coordinates) drawn again with every label on it.
+  void Redraw(const RECT& area) const;
+  // The per-label path inside a container: repaints the container beneath
+  // `area`, then the labels that meet it, bottom of the stack first, then
+  // marks this label invalid.
   void RedrawOver(const RECT& area) const;
-  void Changed() const { RedrawOver(RectInParent()); }
+  void Changed() const { Redraw(RectInParent()); }
 
   const TransparentLabelSettings& settings_;
   std::string caption_;

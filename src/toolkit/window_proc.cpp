@@ -1,6 +1,7 @@
 // The window procedure of the program's windows, split by message group.
 #include "toolkit/events.h"
 #include "toolkit/handles.h"
+#include "toolkit/offscreen_buffer.h"
 #include "toolkit/transparent_label.h"
 #include "toolkit/window.h"
 
@@ -96,9 +97,16 @@ bool Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result
 
 void Window::Paint() {
   PaintScope paint(handle_);
+  const RECT& area = paint.area();
+  if (IsRectEmpty(&area)) return;
+  // The background and the labels lying on it make one frame, shown at once.
+  OffscreenBuffer frame(paint.dc(), area);
   // The DC brush: a colour for this paint without creating a GDI object.
-  SetDCBrushColor(paint.dc(), ResolveColour(tmpl_.settings.background));
-  FillRect(paint.dc(), &paint.area(), static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  SetDCBrushColor(frame.dc(), ResolveColour(tmpl_.settings.background));
+  FillRect(frame.dc(), &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  // Bottom of the stack first: the template lists the topmost control first.
+  for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) (*it)->DrawOnWindow(frame.dc(), area);
+  frame.Present();
 }
 
 void Window::OnDestroy() {

@@ -17,6 +17,7 @@ using testing_support::PumpUntil;
 using ui_test::DefaultContent;
 using ui_test::DefaultLine;
 using ui_test::LabelName;
+using ui_test::WaitFor;
 
 namespace {
 
@@ -44,17 +45,6 @@ LONG ScreenLeft(HWND label) {
   RECT rect{};
   GetWindowRect(label, &rect);
   return rect.left;
-}
-
-// Waits without pumping, for a thread other than the GUI thread.
-template <class Condition>
-bool WaitFor(Condition condition, int timeoutMs) {
-  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
-  while (!condition()) {
-    if (GetTickCount64() >= deadline) return false;
-    Sleep(10);
-  }
-  return true;
 }
 
 }  // namespace

@@ -26,13 +26,8 @@ constexpr int kLabel8Left = 48;
 class Label : public testing::Test {
  protected:
   void SetUp() override {
-    CreateEmptyLines();
-    ui_test::OpenOverlay(ui_test::DefaultContent());
-    ASSERT_TRUE(IsWindowLoaded(OverlayWindow));
-    ui_test::StopOverlayTimer();
-    overlay_ = GetWindowHandle(OverlayWindow);
-    RedrawWindow(overlay_, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    overlay_ = ui_test::OpenStillOverlay();
+    ASSERT_TRUE(overlay_);
   }
   void TearDown() override { ui_test::CloseProgramWindows(); }
 
@@ -184,7 +179,8 @@ TEST_F(Label, PaintsKeepNoGdiObject) {
   const HBITMAP bitmap = CreateCompatibleBitmap(screen, 360, 48);
   const HGDIOBJ previous = SelectObject(memory, bitmap);
   const toolkit::TransparentLabel& label = ui_test::LabelOf(8);
-  for (int i = 0; i < kPaintsBeyondTheGdiTable; ++i) label.Paint(memory);
+  const RECT rect{0, 0, 360, 48};
+  for (int i = 0; i < kPaintsBeyondTheGdiTable; ++i) label.Paint(memory, rect);
   SelectObject(memory, previous);
   DeleteObject(bitmap);
   DeleteDC(memory);

@@ -80,10 +80,33 @@ inline void StopOverlayTimer() {
   KillTimer(GetWindowHandle(OverlayWindow), timer.TimerId());
 }
 
+// Waits without pumping, for a thread other than the GUI thread.
+template <class Condition>
+bool WaitFor(Condition condition, int timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+  while (!condition()) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
 // Puts `content` in danmakuLines and opens the overlay from it.
 inline void OpenOverlay(std::string_view content) {
   ReplaceLines(content);
   LoadWindow(OverlayWindow);
+}
+
+// The overlay with the default lines, standing still (its timer stopped)
+// and wholly painted; its handle.
+inline HWND OpenStillOverlay() {
+  CreateEmptyLines();
+  OpenOverlay(DefaultContent());
+  if (!IsWindowLoaded(OverlayWindow)) return nullptr;
+  StopOverlayTimer();
+  const HWND overlay = GetWindowHandle(OverlayWindow);
+  RedrawWindow(overlay, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  return overlay;
 }
 
 // Closes both windows and waits until they are gone; closing MainWindow
