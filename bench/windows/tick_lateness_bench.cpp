@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "toolkit/message_loop.h"
+#include "toolkit/win32/message_loop.h"
 #include "toolkit/toolkit.h"
 #include "ui/overlay_window.h"
 

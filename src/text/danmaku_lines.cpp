@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "toolkit/runtime_error.h"
+#include "toolkit/core/runtime_error.h"
 
 TextArray* danmakuLines = nullptr;
 

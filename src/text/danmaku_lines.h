@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/text_split.h"
+#include "toolkit/core/text_split.h"
 
 // The list in place; replaced whole, never changed element by element.
 // Null once ReleaseLines has run.

@@ -8,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/exit_routines.h"
-#include "toolkit/properties.h"
-#include "toolkit/runtime_error.h"
-#include "toolkit/template.h"
-#include "toolkit/text_split.h"
+#include "toolkit/core/exit_routines.h"
+#include "toolkit/core/properties.h"
+#include "toolkit/core/runtime_error.h"
+#include "toolkit/core/template.h"
+#include "toolkit/core/text_split.h"
 
 // Readies the toolkit; the first call of the program.
 void StartToolkit();

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "text/danmaku_lines.h"
-#include "toolkit/declared_function.h"
-#include "toolkit/layered_flags.h"
+#include "toolkit/win32/declared_function.h"
+#include "toolkit/core/layered_flags.h"
 #include "toolkit/toolkit.h"
 
 int screenWidth = 0;

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "toolkit/template.h"
+#include "toolkit/core/template.h"
 
 extern const WindowTemplate OverlayWindow;
 

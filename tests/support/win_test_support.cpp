@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "toolkit/codepage.h"
-#include "toolkit/message_loop.h"
+#include "toolkit/win32/codepage.h"
+#include "toolkit/win32/message_loop.h"
 
 namespace testing_support {
 
@@ -187,7 +187,7 @@ std::string Cp936(const wchar_t* text) { return Narrow(text); }
 #include <gtest/gtest.h>
 
 #include "toolkit/toolkit.h"
-#include "toolkit/window.h"
+#include "toolkit/win32/window.h"
 
 namespace testing_support {
 

@@ -80,7 +80,7 @@ std::string Cp936(const wchar_t* text);
 // Windows loaded from test templates, and their controls.
 #include <string_view>
 
-#include "toolkit/template.h"
+#include "toolkit/core/template.h"
 
 namespace testing_support {
 

@@ -1,4 +1,4 @@
-#include "toolkit/runtime_error.h"
+#include "toolkit/core/runtime_error.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -7,7 +7,7 @@
 #include <string>
 
 #include "case_name.h"
-#include "toolkit/exit_routines.h"
+#include "toolkit/core/exit_routines.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "toolkit/events.h"
+#include "toolkit/win32/events.h"
 #include "ui/scrolling.h"
 #include "ui_test_support.h"
 

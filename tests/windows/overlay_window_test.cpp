@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "toolkit/handles.h"
+#include "toolkit/win32/handles.h"
 #include "ui_test_support.h"
 
 using testing_support::ControlHandle;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/codepage.h"
+#include "toolkit/win32/codepage.h"
 #include "toolkit/toolkit.h"
 #include "win_test_support.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "toolkit/declared_function.h"
+#include "toolkit/win32/declared_function.h"
 #include "toolkit/toolkit.h"
 #include "win_test_support.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "toolkit/handles.h"
+#include "toolkit/win32/handles.h"
 #include "ui/scrolling.h"
 #include "ui_test_support.h"
 

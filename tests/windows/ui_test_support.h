@@ -10,8 +10,8 @@
 
 #include "text/danmaku_lines.h"
 #include "toolkit/toolkit.h"
-#include "toolkit/transparent_label.h"
-#include "toolkit/window.h"
+#include "toolkit/win32/controls/transparent_label.h"
+#include "toolkit/win32/window.h"
 #include "ui/main_window.h"
 #include "ui/overlay_window.h"
 #include "win_test_support.h"

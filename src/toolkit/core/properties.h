@@ -1,0 +1,23 @@
+#pragma once
+// Typed property descriptors: SetProperty(OverlayWindow, "透明标签3", Left, -5).
+#include <string>
+
+#include "toolkit/core/template.h"
+
+enum class PropertyId { Left, Width, Caption, Content, FontSize, TextColour };
+
+template <class Value>
+struct Property {
+  PropertyId id;
+};
+
+// Pixels; a control's in its parent's client coordinates, a window's on the screen.
+inline constexpr Property<int> Left{PropertyId::Left};
+inline constexpr Property<int> Width{PropertyId::Width};
+// A transparent label's caption.
+inline constexpr Property<std::string> Caption{PropertyId::Caption};
+// An edit box's text, CR LF between its lines.
+inline constexpr Property<std::string> Content{PropertyId::Content};
+// The size member of a transparent label's font, in points.
+inline constexpr Property<int> FontSize{PropertyId::FontSize};
+inline constexpr Property<Colour> TextColour{PropertyId::TextColour};
