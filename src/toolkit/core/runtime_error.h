@@ -1,5 +1,7 @@
 #pragma once
 // Run-time errors: the error box, then the end of the process with exit code -1.
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -19,6 +21,13 @@ inline constexpr RuntimeErrorText DeclaredFunctionMissing{0, "无法找到指定
 
 // The message text that the table gives for `code` (empty for an unknown code).
 std::string_view ErrorTextForCode(int code);
+
+// Writes `pattern` into `buffer` with each "%d" or "%s" replaced by the next
+// of `values`; a marker left without a value stays as it is, and what does not
+// fit is cut. It allocates nothing and cannot throw, so it serves when memory
+// has run out and whatever a table text says. Returns the text written.
+std::string_view FillErrorText(std::span<char> buffer, std::string_view pattern,
+                               std::initializer_list<std::string_view> values);
 
 // The error box's text: the heading, the code line unless the code is 0, and
 // the message line unless the message is empty.

@@ -2,7 +2,6 @@
 // that names the number of bytes asked for.
 #include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 #include <string_view>
 
@@ -12,16 +11,12 @@ namespace {
 
 [[noreturn]] void ReportOutOfMemory(std::size_t size) {
   // Composed on the stack: the heap has just refused.
-  char message[96];
-  const std::string_view pattern = runtime_errors::OutOfMemory.text;
-  const std::size_t at = pattern.find("%d");
-  std::memcpy(message, pattern.data(), at);
-  char* end = std::to_chars(message + at, message + 40, size).ptr;
-  const std::string_view rest = pattern.substr(at + 2);
-  std::memcpy(end, rest.data(), rest.size());
-  end += rest.size();
+  char digits[24];
+  const char* end = std::to_chars(digits, digits + sizeof digits, size).ptr;
+  char message[160];
   RaiseRuntimeError(runtime_errors::OutOfMemory.code,
-                    std::string_view(message, static_cast<std::size_t>(end - message)));
+                    FillErrorText(message, runtime_errors::OutOfMemory.text,
+                                  {std::string_view(digits, static_cast<std::size_t>(end - digits))}));
 }
 
 void* Allocate(std::size_t size) {
