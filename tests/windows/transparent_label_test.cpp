@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Captions, LabelCaption,
                          testing::Values(CaptionCase{"Empty", "", false},
                                          CaptionCase{"DoubledPrefix", "&&", true},
                                          CaptionCase{"Letter", "x", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 TEST_F(Label, APrefixUnderlinesTheNextCharacterInsteadOfShowingItself) {
   SetProperty(OverlayWindow, LabelName(8), Caption, "x");

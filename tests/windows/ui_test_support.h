@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "case_name.h"
 #include "text/danmaku_lines.h"
 #include "toolkit/toolkit.h"
 #include "toolkit/win32/controls/transparent_label.h"
@@ -71,6 +72,14 @@ inline HWND HandleOf(const WindowTemplate& window, std::string_view name) {
 inline const toolkit::TransparentLabel& LabelOf(int i) {
   return dynamic_cast<const toolkit::TransparentLabel&>(ControlOf(OverlayWindow, LabelName(i)));
 }
+
+// Cases about one label are named after it: "Label3".
+struct LabelCaseName {
+  template <typename Case>
+  std::string operator()(const testing::TestParamInfo<Case>& info) const {
+    return "Label" + std::to_string(info.param.label);
+  }
+};
 
 inline int LeftOf(int label) { return GetProperty(OverlayWindow, LabelName(label), Left); }
 
