@@ -21,7 +21,7 @@ file(GLOB quillaro_win32_sources CONFIGURE_DEPENDS
 list(FILTER quillaro_win32_sources EXCLUDE REGEX "/memory\\.cpp$")
 add_library(quillaro_toolkit STATIC ${QUILLARO_PORTABLE_SOURCES} ${quillaro_win32_sources})
 target_include_directories(quillaro_toolkit PUBLIC src)
-target_link_libraries(quillaro_toolkit PUBLIC quillaro_options user32 gdi32 kernel32)
+target_link_libraries(quillaro_toolkit PUBLIC quillaro_options user32 gdi32 kernel32 comctl32)
 
 # The allocation functions replace the library's own; linked into each
 # program directly, so that no archive order can pick the library's instead.

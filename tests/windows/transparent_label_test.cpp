@@ -178,7 +178,7 @@ TEST_F(Label, PaintsKeepNoGdiObject) {
   const HDC memory = CreateCompatibleDC(screen);
   const HBITMAP bitmap = CreateCompatibleBitmap(screen, 360, 48);
   const HGDIOBJ previous = SelectObject(memory, bitmap);
-  const toolkit::TransparentLabel& label = ui_test::LabelOf(8);
+  const toolkit::TransparentLabelProbe label = ui_test::LabelOf(8);
   const RECT rect{0, 0, 360, 48};
   for (int i = 0; i < kPaintsBeyondTheGdiTable; ++i) label.Paint(memory, rect);
   SelectObject(memory, previous);

@@ -17,6 +17,21 @@
 #include "ui/overlay_window.h"
 #include "win_test_support.h"
 
+namespace toolkit {
+
+// What the tests read of a label's drawing: its font, its DrawText flags,
+// and a paint into a DC of their own.
+struct TransparentLabelProbe {
+  const TransparentLabel& label;
+
+  HWND Handle() const { return label.Handle(); }
+  const LOGFONTW& LogFont() const { return label.font_; }
+  UINT DrawFlags() const { return label.DrawFlags(); }
+  void Paint(HDC dc, const RECT& rect) const { label.Paint(dc, rect); }
+};
+
+}  // namespace toolkit
+
 namespace ui_test {
 
 inline constexpr std::array<const wchar_t*, 10> kDefaultLines{
@@ -69,8 +84,9 @@ inline HWND HandleOf(const WindowTemplate& window, std::string_view name) {
   return ControlOf(window, name).Handle();
 }
 
-inline const toolkit::TransparentLabel& LabelOf(int i) {
-  return dynamic_cast<const toolkit::TransparentLabel&>(ControlOf(OverlayWindow, LabelName(i)));
+// Label `i` of the overlay, as far as the tests read its drawing.
+inline toolkit::TransparentLabelProbe LabelOf(int i) {
+  return {dynamic_cast<const toolkit::TransparentLabel&>(ControlOf(OverlayWindow, LabelName(i)))};
 }
 
 // Cases about one label are named after it: "Label3".

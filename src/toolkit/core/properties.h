@@ -1,6 +1,7 @@
 #pragma once
 // Typed property descriptors: SetProperty(OverlayWindow, "透明标签3", Left, -5).
 #include <string>
+#include <string_view>
 
 #include "toolkit/core/template.h"
 
@@ -10,6 +11,18 @@ template <class Value>
 struct Property {
   PropertyId id;
 };
+
+// What a setter takes for a property of `Value`: a text as a view, a number as itself.
+template <class Value>
+struct PropertyArgumentOf {
+  using type = Value;
+};
+template <>
+struct PropertyArgumentOf<std::string> {
+  using type = std::string_view;
+};
+template <class Value>
+using PropertyArgument = typename PropertyArgumentOf<Value>::type;
 
 // Pixels; a control's in its parent's client coordinates, a window's on the screen.
 inline constexpr Property<int> Left{PropertyId::Left};

@@ -4,8 +4,6 @@ namespace toolkit {
 namespace {
 int buildDepth = 0;
 bool endingMark = false;
-bool loopRunning = false;
-int quitCode = 0;
 }  // namespace
 
 bool EventsAllowed() { return buildDepth == 0 && !endingMark; }
@@ -14,10 +12,5 @@ bool EndingMarkSet() { return endingMark; }
 
 BuildScope::BuildScope() { ++buildDepth; }
 BuildScope::~BuildScope() { --buildDepth; }
-
-void SetLoopRunning(bool running) { loopRunning = running; }
-bool LoopRunning() { return loopRunning; }
-void SetQuitCode(int code) { quitCode = code; }
-int QuitCode() { return quitCode; }
 
 }  // namespace toolkit

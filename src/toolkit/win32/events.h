@@ -27,11 +27,4 @@ void Raise(Handler handler, Args... args) {
   handler(args...);
 }
 
-// The message loop's own state: whether it is running, and the quit code.
-// Only a running loop gets the quit request when the last window goes.
-void SetLoopRunning(bool running);
-bool LoopRunning();
-void SetQuitCode(int code);
-int QuitCode();
-
 }  // namespace toolkit

@@ -1,7 +1,7 @@
 #include "toolkit/win32/input.h"
 
-#include "toolkit/win32/events.h"
 #include "toolkit/core/key_codes.h"
+#include "toolkit/win32/events.h"
 #include "toolkit/win32/window.h"
 
 namespace toolkit {
@@ -58,26 +58,22 @@ void StartDrag(Window& window, LPARAM clientPosition, HWND from) {
   PostMessageW(window.Handle(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(point.x, point.y));
 }
 
-bool IsGroupBox(const Control* control) {
-  return control && std::holds_alternative<GroupBoxSettings>(control->Template().settings);
-}
-
 // A press addressed to `window` or one of its controls.
 struct Press {
   HWND target;
   LPARAM position;  // client coordinates of the target
 };
 
-// A group box is transparent to the system's hit-testing, so a press on it
-// arrives at the window beneath; it is handed back to the innermost box there.
-Press PressOnGroupBox(const Window& window, Press press) {
+// A container is transparent to the system's hit-testing, so a press on it
+// arrives at the window beneath; it is handed back to the innermost container there.
+Press PressOnContainer(const Window& window, Press press) {
   POINT point{static_cast<short>(LOWORD(press.position)),
               static_cast<short>(HIWORD(press.position))};
   for (;;) {
     const HWND child =
         ChildWindowFromPointEx(press.target, point, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED);
-    if (!child || child == press.target || !IsGroupBox(window.ControlFromHandle(child)))
-      return press;
+    const Control* control = child != press.target ? window.ControlFromHandle(child) : nullptr;
+    if (!control || !control->IsContainer()) return press;
     MapWindowPoints(press.target, child, &point, 1);
     press = {child, MAKELPARAM(point.x, point.y)};
   }
@@ -87,7 +83,7 @@ bool HandleLeftButtonDown(const MSG& message) {
   Window* window = Window::Containing(message.hwnd);
   if (!window) return false;
   const bool drag = window->Template().settings.dragAnywhere;
-  const Press press = PressOnGroupBox(*window, {message.hwnd, message.lParam});
+  const Press press = PressOnContainer(*window, {message.hwnd, message.lParam});
   Control* target = window->ControlFromHandle(press.target);
   const int x = LOWORD(press.position);
   const int y = HIWORD(press.position);
@@ -97,7 +93,7 @@ bool HandleLeftButtonDown(const MSG& message) {
     Raise(window->Template().events.leftButtonDown, x, y, CurrentShiftState());
     return false;
   }
-  if (drag && IsGroupBox(target)) {
+  if (drag && target->IsContainer()) {
     StartDrag(*window, press.position, press.target);
     return true;
   }
@@ -108,7 +104,8 @@ bool HandleLeftButtonDown(const MSG& message) {
 }  // namespace
 
 int CurrentShiftState() {
-  return (Held(VK_CONTROL) ? 1 : 0) | (Held(VK_SHIFT) ? 2 : 0) | (Held(VK_MENU) ? 4 : 0);
+  return (Held(VK_CONTROL) ? kShiftCtrl : 0) | (Held(VK_SHIFT) ? kShiftShift : 0) |
+         (Held(VK_MENU) ? kShiftAlt : 0);
 }
 
 bool PreTranslateInput(const MSG& message) {

@@ -9,7 +9,7 @@ namespace toolkit {
 // True when the message was consumed and must not be dispatched.
 bool PreTranslateInput(const MSG& message);
 
-// The shift state as held now: 1 Ctrl, 2 Shift, 4 Alt.
+// The shift state as held now, in the bits that template.h names.
 int CurrentShiftState();
 
 }  // namespace toolkit

@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "toolkit/win32/events.h"
-#include "toolkit/win32/input.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/win32/input.h"
+#include "toolkit/win32/loop_state.h"
 #include "toolkit/win32/window.h"
 
 namespace toolkit {

@@ -1,38 +1,32 @@
-// Loading and unloading windows, and their properties.
+// The facade's windows: loading, unloading, and their properties.
 #include "toolkit/toolkit.h"
 
 #include "toolkit/win32/events.h"
 #include "toolkit/win32/message_loop.h"
 #include "toolkit/win32/window.h"
 
+using toolkit::PropertyTarget;
 using toolkit::Window;
 
 namespace {
 
+// The one answer to a window or control that is not loaded, and to a
+// property that it lacks.
+void RequireLoaded(bool loaded) {
+  if (!loaded) RaiseRuntimeError(runtime_errors::WindowNotLoaded);
+}
+
 Window& LoadedWindow(const WindowTemplate& tmpl) {
   Window* window = Window::Find(tmpl);
-  if (!window) RaiseRuntimeError(runtime_errors::WindowNotLoaded);
+  RequireLoaded(window != nullptr);
   return *window;
 }
 
-toolkit::Control& LoadedControl(const WindowTemplate& tmpl, std::string_view name) {
-  toolkit::Control* control = LoadedWindow(tmpl).FindControl(name);
-  if (!control) RaiseRuntimeError(runtime_errors::WindowNotLoaded);
-  return *control;
-}
-
-std::int64_t ReadNumber(const WindowTemplate& tmpl, std::string_view control, PropertyId id) {
-  const auto value = control.empty() ? LoadedWindow(tmpl).GetNumber(id)
-                                     : LoadedControl(tmpl, control).GetNumber(id);
-  if (!value) RaiseRuntimeError(runtime_errors::WindowNotLoaded);
-  return *value;
-}
-
-void WriteNumber(const WindowTemplate& tmpl, std::string_view control, PropertyId id,
-                 std::int64_t value) {
-  const bool written = control.empty() ? LoadedWindow(tmpl).SetNumber(id, value)
-                                       : LoadedControl(tmpl, control).SetNumber(id, value);
-  if (!written) RaiseRuntimeError(runtime_errors::WindowNotLoaded);
+// The window itself for an empty name; null when either is not loaded.
+PropertyTarget* TargetOf(const WindowTemplate& tmpl, std::string_view control) {
+  Window* window = Window::Find(tmpl);
+  if (!window || control.empty()) return window;
+  return window->FindControl(control);
 }
 
 // With dialog mode the program's other windows are disabled until this one is gone.
@@ -94,36 +88,28 @@ bool IsWindowLoaded(const WindowTemplate& tmpl) {
 
 HWND GetWindowHandle(const WindowTemplate& tmpl) { return LoadedWindow(tmpl).Handle(); }
 
-int GetProperty(const WindowTemplate& tmpl, std::string_view control, Property<int> property) {
-  return static_cast<int>(ReadNumber(tmpl, control, property.id));
+template <class Value>
+Value GetProperty(const WindowTemplate& tmpl, std::string_view control, Property<Value> property) {
+  const PropertyTarget* target = TargetOf(tmpl, control);
+  std::optional<Value> value = target ? target->Get(property) : std::nullopt;
+  RequireLoaded(value.has_value());
+  return std::move(*value);
 }
 
-Colour GetProperty(const WindowTemplate& tmpl, std::string_view control,
-                   Property<Colour> property) {
-  return static_cast<Colour>(ReadNumber(tmpl, control, property.id));
+template <class Value>
+void SetProperty(const WindowTemplate& tmpl, std::string_view control, Property<Value> property,
+                 PropertyArgument<Value> value) {
+  PropertyTarget* target = TargetOf(tmpl, control);
+  RequireLoaded(target && target->Set(property, value));
 }
 
-std::string GetProperty(const WindowTemplate& tmpl, std::string_view control,
-                        Property<std::string> property) {
-  auto text = LoadedControl(tmpl, control).GetText(property.id);
-  if (!text) RaiseRuntimeError(runtime_errors::WindowNotLoaded);
-  return std::move(*text);
-}
-
-void SetProperty(const WindowTemplate& tmpl, std::string_view control, Property<int> property,
-                 int value) {
-  WriteNumber(tmpl, control, property.id, value);
-}
-
-void SetProperty(const WindowTemplate& tmpl, std::string_view control, Property<Colour> property,
-                 Colour value) {
-  WriteNumber(tmpl, control, property.id, value);
-}
-
-void SetProperty(const WindowTemplate& tmpl, std::string_view control,
-                 Property<std::string> property, std::string_view value) {
-  if (!LoadedControl(tmpl, control).SetText(property.id, value))
-    RaiseRuntimeError(runtime_errors::WindowNotLoaded);
-}
+// The property types that descriptors exist for.
+template int GetProperty(const WindowTemplate&, std::string_view, Property<int>);
+template Colour GetProperty(const WindowTemplate&, std::string_view, Property<Colour>);
+template std::string GetProperty(const WindowTemplate&, std::string_view, Property<std::string>);
+template void SetProperty(const WindowTemplate&, std::string_view, Property<int>, int);
+template void SetProperty(const WindowTemplate&, std::string_view, Property<Colour>, Colour);
+template void SetProperty(const WindowTemplate&, std::string_view, Property<std::string>,
+                          std::string_view);
 
 int GetScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }

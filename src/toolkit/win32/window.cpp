@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
-#include "toolkit/win32/codepage.h"
-#include "toolkit/win32/events.h"
-#include "toolkit/core/geometry.h"
 #include "toolkit/core/tab_order.h"
+#include "toolkit/win32/codepage.h"
+#include "toolkit/win32/controls/make_control.h"
+#include "toolkit/win32/events.h"
+#include "toolkit/win32/loop_state.h"
+#include "toolkit/win32/own_class.h"
+#include "toolkit/win32/window_class.h"
 #include "toolkit/win32/window_styles.h"
 
 namespace toolkit {
@@ -16,8 +19,6 @@ std::vector<std::unique_ptr<Window>>& Registry() {
   return windows;
 }
 
-constexpr int kProgramIconId = 1;
-
 Place StartPlace(const WindowTemplate& tmpl) {
   Place place = tmpl.place;
   if (tmpl.settings.startPosition == StartPosition::Centred) {
@@ -25,19 +26,6 @@ Place StartPlace(const WindowTemplate& tmpl) {
     place.top = (GetSystemMetrics(SM_CYSCREEN) - place.height) / 2;
   }
   return place;
-}
-
-void SetProgramIcon(HWND handle) {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  // Shared icons are the system's to free.
-  const auto load = [&](int size) {
-    return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
-                                         size, size, LR_SHARED));
-  };
-  if (HICON big = load(GetSystemMetrics(SM_CXICON)))
-    SendMessageW(handle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-  if (HICON small = load(GetSystemMetrics(SM_CXSMICON)))
-    SendMessageW(handle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
 }  // namespace
@@ -69,7 +57,6 @@ Window* Window::Build(const WindowTemplate& tmpl, HWND owner) {
   if (!tmpl.settings.movable) DeleteMenu(GetSystemMenu(handle, FALSE), SC_MOVE, MF_BYCOMMAND);
   if (tmpl.settings.alwaysOnTop)
     SetWindowPos(handle, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  SetProgramIcon(handle);
   SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);
   window->BuildControls();
@@ -93,7 +80,7 @@ void Window::BuildControls() {
     // sibling listed before it (HWND_TOP for the first), even when controls
     // of a group box were built in between.
     const HWND previous = LastBuiltIn(controls_, parent);
-    controls_.push_back(MakeControl(*this, tmpl));
+    controls_.push_back(MakeControl(handle_, tmpl));
     Control& control = *controls_.back();
     control.Create(parent);
     if (!control.Handle()) continue;
@@ -112,10 +99,7 @@ Window* Window::Find(const WindowTemplate& tmpl) {
 
 Window* Window::Containing(HWND handle) {
   if (!handle) return nullptr;
-  const HWND root = GetAncestor(handle, GA_ROOT);
-  for (const auto& window : Registry())
-    if (window->handle_ && window->handle_ == root) return window.get();
-  return nullptr;
+  return static_cast<Window*>(OwnObject(GetAncestor(handle, GA_ROOT), WindowClassAtom()));
 }
 
 bool Window::AnyLeft() { return !Registry().empty(); }
@@ -161,10 +145,8 @@ Control* Window::FindControl(std::string_view name) const {
 }
 
 Control* Window::ControlFromHandle(HWND handle) const {
-  if (!handle) return nullptr;
-  for (const auto& control : controls_)
-    if (control->Handle() == handle) return control.get();
-  return nullptr;
+  Control* control = Control::FromHandle(handle);
+  return control && control->WindowHandle() == handle_ ? control : nullptr;
 }
 
 namespace {
@@ -212,25 +194,15 @@ Control* Window::DefaultButton() const {
   return nullptr;
 }
 
-bool Window::SetNumber(PropertyId id, std::int64_t value) {
+std::optional<RECT> Window::Bounds() const {
   RECT rect{};
   GetWindowRect(handle_, &rect);
-  int left = rect.left;
-  int width = rect.right - rect.left;
-  if (id == PropertyId::Left) left = ClampLeft(value);
-  else if (id == PropertyId::Width) width = ClampWidth(value);
-  else return false;
-  SetWindowPos(handle_, nullptr, left, rect.top, width, rect.bottom - rect.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-  return true;
+  return rect;
 }
 
-std::optional<std::int64_t> Window::GetNumber(PropertyId id) const {
-  RECT rect{};
-  GetWindowRect(handle_, &rect);
-  if (id == PropertyId::Left) return rect.left;
-  if (id == PropertyId::Width) return rect.right - rect.left;
-  return std::nullopt;
+void Window::MoveTo(const RECT& before, int left, int width) {
+  SetWindowPos(handle_, nullptr, left, before.top, width, before.bottom - before.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace toolkit

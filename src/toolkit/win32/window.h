@@ -1,30 +1,26 @@
 #pragma once
 // A loaded window: its native window, its controls and its lifecycle. One
 // static window procedure serves every window of the program and finds the
-// object from the handle through GWLP_USERDATA, set at WM_NCCREATE.
+// object from the handle (own_class.h).
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <vector>
 
-#include "toolkit/win32/controls/control.h"
 #include "toolkit/core/template.h"
+#include "toolkit/win32/controls/control.h"
+#include "toolkit/win32/property_target.h"
 
 namespace toolkit {
 
 // Posted by a deferred unload; the window is destroyed when the loop takes it.
 inline constexpr UINT kUnloadRequest = WM_APP + 1;
 
-inline constexpr wchar_t kWindowClass[] = L"QuillaroWindow";
-
-class Window {
+class Window final : public PropertyTarget {
  public:
   explicit Window(const WindowTemplate& tmpl) : tmpl_(tmpl) {}
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
 
   // Creates the window hidden and its controls in template order, with every
   // event held back. Null when the system refuses the window.
@@ -47,6 +43,7 @@ class Window {
   void BringToFront();
 
   Control* FindControl(std::string_view name) const;
+  // The control of this window that `handle` is; null for any other window.
   Control* ControlFromHandle(HWND handle) const;
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
 
@@ -55,16 +52,15 @@ class Window {
   void RestoreFocus();
   Control* DefaultButton() const;
 
-  // Left and width of the window itself, in screen coordinates.
-  bool SetNumber(PropertyId id, std::int64_t value);
-  std::optional<std::int64_t> GetNumber(PropertyId id) const;
+ protected:
+  std::optional<RECT> Bounds() const override;
+  void MoveTo(const RECT& before, int left, int width) override;
 
  private:
   friend LRESULT CALLBACK WindowProc(HWND, UINT, WPARAM, LPARAM);
 
   void BuildControls();
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void Paint();
   void RememberFocus();
   void OnDestroy();
@@ -76,17 +72,5 @@ class Window {
   HWND lastFocus_ = nullptr;
   std::vector<std::unique_ptr<Control>> controls_;
 };
-
-LRESULT CALLBACK WindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
-
-// Passes a child's WM_COMMAND or WM_CTLCOLOR* back to the control that sent it;
-// group boxes forward their children's notifications here too.
-bool ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-
-// Registers the window classes; called by StartToolkit.
-void RegisterWindowClasses();
-
-// The hidden window that owns windows kept out of the task bar.
-HWND HiddenOwner();
 
 }  // namespace toolkit

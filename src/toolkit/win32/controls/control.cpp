@@ -1,15 +1,83 @@
 #include "toolkit/win32/controls/control.h"
 
+#include <commctrl.h>
+
 #include "toolkit/win32/codepage.h"
-#include "toolkit/win32/controls/edit_box.h"
-#include "toolkit/core/geometry.h"
-#include "toolkit/win32/controls/group_box.h"
-#include "toolkit/win32/controls/push_button.h"
-#include "toolkit/win32/controls/timer.h"
-#include "toolkit/win32/controls/transparent_label.h"
-#include "toolkit/win32/window.h"
+#include "toolkit/win32/own_class.h"
 
 namespace toolkit {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// Asks a control's window for its control; a window of any other kind
+// leaves it to the default procedure, which answers 0.
+UINT ControlQuery() {
+  static const UINT message = RegisterWindowMessageW(L"Quillaro.ControlQuery");
+  return message;
+}
+
+bool IsReflected(UINT message) {
+  return message == WM_COMMAND || message == WM_CTLCOLOREDIT || message == WM_CTLCOLORSTATIC ||
+         message == WM_CTLCOLORBTN;
+}
+
+}  // namespace
+
+Control* Control::FromHandle(HWND handle) {
+  // Only this thread's windows are asked: another thread's would be waited for.
+  if (!handle || GetWindowThreadProcessId(handle, nullptr) != GetCurrentThreadId()) return nullptr;
+  return reinterpret_cast<Control*>(SendMessageW(handle, ControlQuery(), 0, 0));
+}
+
+bool Control::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // A WM_COMMAND without a child comes from a menu or an accelerator.
+  Control* control = IsReflected(message) ? FromHandle(reinterpret_cast<HWND>(lParam)) : nullptr;
+  if (!control) return false;
+  if (message == WM_COMMAND) {
+    control->OnCommand(HIWORD(wParam));
+    result = 0;
+    return true;
+  }
+  HBRUSH brush = control->OnColour(reinterpret_cast<HDC>(wParam));
+  if (!brush) return false;
+  result = reinterpret_cast<LRESULT>(brush);
+  return true;
+}
+
+bool Control::RegisterOwnClass(const wchar_t* name, HBRUSH background) {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = &Control::OwnClassProc;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = background;
+  windowClass.lpszClassName = name;
+  return RegisterClassExW(&windowClass) != 0;
+}
+
+LRESULT CALLBACK Control::OwnClassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* control = static_cast<Control*>(KeptObject(handle, message, lParam));
+  if (!control) return DefWindowProcW(handle, message, wParam, lParam);
+  if (message == WM_NCCREATE) control->handle_ = handle;
+  return control->Answer(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Control::SubclassProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR /*id*/, DWORD_PTR data) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(handle, &Control::SubclassProc, kSubclassId);
+  return reinterpret_cast<Control*>(data)->Answer(message, wParam, lParam);
+}
+
+LRESULT Control::Answer(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == ControlQuery()) return reinterpret_cast<LRESULT>(this);
+  return HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return subclassed_ ? DefSubclassProc(handle_, message, wParam, lParam)
+                     : DefWindowProcW(handle_, message, wParam, lParam);
+}
 
 HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style,
                           DWORD extendedStyle, std::string_view text) {
@@ -18,10 +86,14 @@ HWND Control::CreateChild(HWND parent, const wchar_t* windowClass, DWORD style,
   if (tmpl_.tabStop) style |= WS_TABSTOP;
   handle_ = CreateWindowExW(extendedStyle, windowClass, Widen(text).c_str(),
                             (style | WS_CHILD) & ~WS_VISIBLE, place.left, place.top, place.width,
-                            place.height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (handle_)
-    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-                 FALSE);
+                            place.height, parent, nullptr, GetModuleHandleW(nullptr), this);
+  if (!handle_) return nullptr;
+  // A window of a kind's own class knows its control from its creation already.
+  if (FromHandle(handle_) != this)
+    subclassed_ = SetWindowSubclass(handle_, &Control::SubclassProc, kSubclassId,
+                                    reinterpret_cast<DWORD_PTR>(this));
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+               FALSE);
   return handle_;
 }
 
@@ -32,66 +104,21 @@ RECT Control::RectInParent() const {
   return rect;
 }
 
-bool Control::SetNumber(PropertyId id, std::int64_t value) {
-  if (!handle_ || (id != PropertyId::Left && id != PropertyId::Width)) return false;
-  const RECT before = RectInParent();
-  int left = before.left;
-  int width = before.right - before.left;
-  if (id == PropertyId::Left) left = ClampLeft(value);
-  else width = ClampWidth(value);
+std::optional<RECT> Control::Bounds() const {
+  if (!handle_) return std::nullopt;
+  return RectInParent();
+}
+
+void Control::MoveTo(const RECT& before, int left, int width) {
   // The control is redrawn by Moved(), which knows what a move leaves behind.
   SetWindowPos(handle_, nullptr, left, before.top, width, before.bottom - before.top,
                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
   Moved(before);
-  return true;
-}
-
-std::optional<std::int64_t> Control::GetNumber(PropertyId id) const {
-  if (!handle_) return std::nullopt;
-  const RECT rect = RectInParent();
-  if (id == PropertyId::Left) return rect.left;
-  if (id == PropertyId::Width) return rect.right - rect.left;
-  return std::nullopt;
 }
 
 void Control::Moved(const RECT& before) {
   RedrawWindow(GetParent(handle_), &before, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
   InvalidateRect(handle_, nullptr, TRUE);
-}
-
-std::unique_ptr<Control> MakeControl(Window& window, const ControlTemplate& tmpl) {
-  struct Maker {
-    Window& window;
-    const ControlTemplate& tmpl;
-    std::unique_ptr<Control> operator()(const GroupBoxSettings& s) const {
-      return std::make_unique<GroupBox>(window, tmpl, s);
-    }
-    std::unique_ptr<Control> operator()(const EditBoxSettings& s) const {
-      return std::make_unique<EditBox>(window, tmpl, s);
-    }
-    std::unique_ptr<Control> operator()(const PushButtonSettings& s) const {
-      return std::make_unique<PushButton>(window, tmpl, s);
-    }
-    std::unique_ptr<Control> operator()(const TransparentLabelSettings& s) const {
-      return std::make_unique<TransparentLabel>(window, tmpl, s);
-    }
-    std::unique_ptr<Control> operator()(const TimerSettings& s) const {
-      return std::make_unique<Timer>(window, tmpl, s);
-    }
-  };
-  return std::visit(Maker{window, tmpl}, tmpl.settings);
-}
-
-COLORREF ResolveColour(Colour colour) {
-  return colour == kButtonFaceColour ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour);
-}
-
-HBRUSH SetControlColours(HDC dc, Colour text, Colour background) {
-  const COLORREF fill = ResolveColour(background);
-  SetTextColor(dc, ResolveColour(text));
-  SetBkColor(dc, fill);
-  SetDCBrushColor(dc, fill);
-  return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 
 }  // namespace toolkit

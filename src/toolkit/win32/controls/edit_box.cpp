@@ -1,6 +1,7 @@
 #include "toolkit/win32/controls/edit_box.h"
 
 #include "toolkit/win32/codepage.h"
+#include "toolkit/win32/colours.h"
 
 namespace toolkit {
 namespace {

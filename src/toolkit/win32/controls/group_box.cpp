@@ -1,11 +1,9 @@
 #include "toolkit/win32/controls/group_box.h"
 
-#include "toolkit/win32/window.h"
+#include "toolkit/win32/colours.h"
 
 namespace toolkit {
 namespace {
-constexpr wchar_t kOriginalProc[] = L"Quillaro.GroupBoxProc";
-
 DWORD AlignStyle(Align align) {
   switch (align) {
     case Align::Centre: return BS_CENTER;
@@ -16,47 +14,23 @@ DWORD AlignStyle(Align align) {
 }  // namespace
 
 void GroupBox::Create(HWND parent) {
-  if (!CreateChild(parent, L"BUTTON", BS_GROUPBOX | AlignStyle(settings_.captionAlign), 0,
-                   settings_.caption))
-    return;
-  // The system's group box keeps its children's notifications; the window's
-  // controls handle their own, so they are sent on to the window.
-  const auto original = SetWindowLongPtrW(handle_, GWLP_WNDPROC,
-                                          reinterpret_cast<LONG_PTR>(&GroupBox::ContainerProc));
-  SetPropW(handle_, kOriginalProc, reinterpret_cast<HANDLE>(original));
+  CreateChild(parent, L"BUTTON", BS_GROUPBOX | AlignStyle(settings_.captionAlign), 0,
+              settings_.caption);
 }
 
-LRESULT CALLBACK GroupBox::ContainerProc(HWND handle, UINT message, WPARAM wParam,
-                                         LPARAM lParam) {
-  const auto original = reinterpret_cast<WNDPROC>(GetPropW(handle, kOriginalProc));
+LRESULT GroupBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  // The system's group box keeps its children's notifications; the window's
+  // controls handle their own, so they are passed back to them.
   LRESULT result = 0;
-  switch (message) {
-    case WM_COMMAND:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      if (lParam && ReflectToControl(message, wParam, lParam, result)) return result;
-      break;
-    case WM_ERASEBKGND:
-      // The window clips its children, so nothing else paints the box's inside.
-      if (Window* window = Window::Containing(handle))
-        if (auto* box = dynamic_cast<GroupBox*>(window->ControlFromHandle(handle))) {
-          RECT client{};
-          GetClientRect(handle, &client);
-          const auto dc = reinterpret_cast<HDC>(wParam);
-          SetDCBrushColor(dc, ResolveColour(box->settings_.background));
-          FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-          return 1;
-        }
-      break;
-    case WM_NCDESTROY:
-      RemovePropW(handle, kOriginalProc);
-      SetWindowLongPtrW(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-      break;
-    default:
-      break;
+  if (Reflect(message, wParam, lParam, result)) return result;
+  if (message == WM_ERASEBKGND) {
+    // The window clips its children, so nothing else paints the box's inside.
+    RECT client{};
+    GetClientRect(handle_, &client);
+    FillWithColour(reinterpret_cast<HDC>(wParam), client, settings_.background);
+    return 1;
   }
-  return CallWindowProcW(original, handle, message, wParam, lParam);
+  return Control::HandleMessage(message, wParam, lParam);
 }
 
 HBRUSH GroupBox::OnColour(HDC dc) {

@@ -6,7 +6,7 @@ namespace toolkit {
 
 class PushButton final : public Control {
  public:
-  PushButton(Window& window, const ControlTemplate& tmpl, const PushButtonSettings& settings)
+  PushButton(HWND window, const ControlTemplate& tmpl, const PushButtonSettings& settings)
       : Control(window, tmpl), settings_(settings) {}
 
   void Create(HWND parent) override;

@@ -4,18 +4,17 @@
 
 namespace toolkit {
 
-void Timer::Create(HWND parent) {
+void Timer::Create(HWND /*parent*/) {
   static UINT_PTR nextId = 1;
-  window_ = GetAncestor(parent, GA_ROOT);
   if (settings_.periodMs <= 0) return;
   id_ = nextId++;
-  if (!SetTimer(window_, id_, static_cast<UINT>(settings_.periodMs), nullptr)) id_ = 0;
+  if (!SetTimer(WindowHandle(), id_, static_cast<UINT>(settings_.periodMs), nullptr)) id_ = 0;
 }
 
 void Timer::OnTimer() { Raise(Template().events.periodic); }
 
 void Timer::OnDestroy() {
-  if (id_) KillTimer(window_, id_);
+  if (id_) KillTimer(WindowHandle(), id_);
   id_ = 0;
 }
 

@@ -7,7 +7,7 @@ namespace toolkit {
 
 class Timer final : public Control {
  public:
-  Timer(Window& window, const ControlTemplate& tmpl, const TimerSettings& settings)
+  Timer(HWND window, const ControlTemplate& tmpl, const TimerSettings& settings)
       : Control(window, tmpl), settings_(settings) {}
 
   void Create(HWND parent) override;
@@ -18,7 +18,6 @@ class Timer final : public Control {
 
  private:
   const TimerSettings& settings_;
-  HWND window_ = nullptr;
   UINT_PTR id_ = 0;
 };
 

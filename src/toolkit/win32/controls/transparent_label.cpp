@@ -2,11 +2,11 @@
 
 #include <cwchar>
 
-#include "toolkit/win32/codepage.h"
-#include "toolkit/win32/frame_batch.h"
 #include "toolkit/core/geometry.h"
+#include "toolkit/win32/codepage.h"
+#include "toolkit/win32/colours.h"
+#include "toolkit/win32/frame_batch.h"
 #include "toolkit/win32/handles.h"
-#include "toolkit/win32/window.h"
 
 namespace toolkit {
 namespace {
@@ -46,14 +46,11 @@ int ScreenDpi() {
   return GetDeviceCaps(screen.get(), LOGPIXELSY);
 }
 
-TransparentLabel* LabelOf(HWND handle) {
-  Window* window = Window::Containing(handle);
-  return window ? dynamic_cast<TransparentLabel*>(window->ControlFromHandle(handle)) : nullptr;
-}
+constexpr wchar_t kLabelClass[] = L"QuillaroTransparentLabel";
 
 }  // namespace
 
-TransparentLabel::TransparentLabel(Window& window, const ControlTemplate& tmpl,
+TransparentLabel::TransparentLabel(HWND window, const ControlTemplate& tmpl,
                                    const TransparentLabelSettings& settings)
     : Control(window, tmpl),
       settings_(settings),
@@ -64,7 +61,10 @@ TransparentLabel::TransparentLabel(Window& window, const ControlTemplate& tmpl,
       ownFont_(settings.font.height != 0) {}
 
 void TransparentLabel::Create(HWND parent) {
-  CreateChild(parent, kTransparentLabelClass, 0, WS_EX_TRANSPARENT, caption_);
+  // The class comes with the first label.
+  [[maybe_unused]] static const bool registered =
+      RegisterOwnClass(kLabelClass, static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)));
+  CreateChild(parent, kLabelClass, 0, WS_EX_TRANSPARENT, caption_);
 }
 
 UINT TransparentLabel::DrawFlags() const {
@@ -96,7 +96,7 @@ void TransparentLabel::Paint(HDC dc, const RECT& rect) const {
 }
 
 bool TransparentLabel::DrawnByWindow() const {
-  return handle_ && GetParent(handle_) == OwnerWindow().Handle();
+  return handle_ && GetParent(handle_) == WindowHandle();
 }
 
 void TransparentLabel::DrawOnWindow(HDC dc, const RECT& area) const {
@@ -134,17 +134,16 @@ void TransparentLabel::OnPaint() const {
 void TransparentLabel::RedrawOver(const RECT& area) const {
   const HWND parent = GetParent(handle_);
   RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
-  const auto& controls = OwnerWindow().Controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    const auto* label = dynamic_cast<const TransparentLabel*>(it->get());
-    if (!label || !label->Handle() || GetParent(label->Handle()) != parent ||
-        !IsWindowVisible(label->Handle()))
-      continue;
+  // Bottom of the stack first: the last sibling lies lowest.
+  for (HWND sibling = GetWindow(handle_, GW_HWNDLAST); sibling;
+       sibling = GetWindow(sibling, GW_HWNDPREV)) {
+    const Control* control = FromHandle(sibling);
+    if (!control || !control->SeeThrough() || !IsWindowVisible(sibling)) continue;
     RECT common{};
-    const RECT rect = label->RectInParent();
+    const RECT rect = control->RectInParent();
     if (!IntersectRect(&common, &rect, &area)) continue;
     OffsetRect(&common, -rect.left, -rect.top);
-    RedrawWindow(label->Handle(), &common, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(sibling, &common, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   }
   InvalidateRect(handle_, nullptr, FALSE);
 }
@@ -196,32 +195,16 @@ std::optional<std::string> TransparentLabel::GetText(PropertyId id) const {
   return caption_;
 }
 
-LRESULT CALLBACK TransparentLabel::LabelProc(HWND handle, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
+LRESULT TransparentLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ERASEBKGND:
       return 1;  // no background of its own
     case WM_PAINT:
-      if (const TransparentLabel* label = LabelOf(handle)) {
-        label->OnPaint();
-        return 0;
-      }
-      break;
+      OnPaint();
+      return 0;
     default:
-      break;
+      return Control::HandleMessage(message, wParam, lParam);
   }
-  return DefWindowProcW(handle, message, wParam, lParam);
-}
-
-void RegisterTransparentLabelClass() {
-  WNDCLASSEXW label{};
-  label.cbSize = sizeof label;
-  label.lpfnWndProc = &TransparentLabel::LabelProc;
-  label.hInstance = GetModuleHandleW(nullptr);
-  label.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  label.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-  label.lpszClassName = kTransparentLabelClass;
-  RegisterClassExW(&label);
 }
 
 }  // namespace toolkit

@@ -7,32 +7,32 @@
 
 namespace toolkit {
 
-inline constexpr wchar_t kTransparentLabelClass[] = L"QuillaroTransparentLabel";
-
 class TransparentLabel final : public Control {
  public:
-  TransparentLabel(Window& window, const ControlTemplate& tmpl,
+  TransparentLabel(HWND window, const ControlTemplate& tmpl,
                    const TransparentLabelSettings& settings);
 
   void Create(HWND parent) override;
   bool TakesFocus() const override { return false; }
+  bool SeeThrough() const override { return true; }
+  void DrawOnWindow(HDC dc, const RECT& area) const override;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   bool SetNumber(PropertyId id, std::int64_t value) override;
   std::optional<std::int64_t> GetNumber(PropertyId id) const override;
   bool SetText(PropertyId id, std::string_view value) override;
   std::optional<std::string> GetText(PropertyId id) const override;
-
-  // Draws the caption into `rect` of `dc`.
-  void Paint(HDC dc, const RECT& rect) const;
-  void DrawOnWindow(HDC dc, const RECT& area) const override;
-  const LOGFONTW& LogFont() const { return font_; }
-  UINT DrawFlags() const;
-
-  static LRESULT CALLBACK LabelProc(HWND, UINT, WPARAM, LPARAM);
-
- protected:
   void Moved(const RECT& before) override;
 
  private:
+  // The tests read the font and the DrawText flags that the label draws with.
+  friend struct TransparentLabelProbe;
+
+  // Draws the caption into `rect` of `dc`.
+  void Paint(HDC dc, const RECT& rect) const;
+  UINT DrawFlags() const;
+
   // A label's own paint message: drawn by its window, it hands its area to the window's paint.
   void OnPaint() const;
 
@@ -42,8 +42,8 @@ class TransparentLabel final : public Control {
   // Has `area` (parent coordinates) drawn again with every label on it.
   void Redraw(const RECT& area) const;
   // The per-label path inside a container: repaints the container beneath
-  // `area`, then the labels that meet it, bottom of the stack first, then
-  // marks this label invalid.
+  // `area`, then the see-through controls that meet it, bottom of the stack
+  // first, then marks this label invalid.
   void RedrawOver(const RECT& area) const;
   void Changed() const { Redraw(RectInParent()); }
 
@@ -54,7 +54,5 @@ class TransparentLabel final : public Control {
   LOGFONTW font_{};
   bool ownFont_ = false;
 };
-
-void RegisterTransparentLabelClass();
 
 }  // namespace toolkit
