@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "toolkit/text_split.h"
+#include "toolkit/core/text_split.h"
 
 namespace {
 

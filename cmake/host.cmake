@@ -6,7 +6,9 @@ if(QUILLARO_SANITIZE)
   add_link_options(-fsanitize=address,undefined)
 endif()
 
-add_library(quillaro_core STATIC ${QUILLARO_PORTABLE_SOURCES} src/toolkit/fatal_exit_host.cpp)
+# host/ holds the host's stand-ins for what the Win32 layer provides.
+file(GLOB quillaro_host_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/toolkit/host/*.cpp)
+add_library(quillaro_core STATIC ${QUILLARO_PORTABLE_SOURCES} ${quillaro_host_sources})
 target_include_directories(quillaro_core PUBLIC src)
 target_link_libraries(quillaro_core PUBLIC quillaro_options)
 

@@ -12,33 +12,20 @@ else()
   add_link_options(/DYNAMICBASE /HIGHENTROPYVA /NXCOMPAT)
 endif()
 
-add_library(quillaro_toolkit STATIC
-  ${QUILLARO_PORTABLE_SOURCES}
-  src/toolkit/codepage.cpp
-  src/toolkit/control.cpp
-  src/toolkit/declared_function.cpp
-  src/toolkit/edit_box.cpp
-  src/toolkit/events.cpp
-  src/toolkit/frame_batch.cpp
-  src/toolkit/group_box.cpp
-  src/toolkit/input.cpp
-  src/toolkit/message_box.cpp
-  src/toolkit/message_loop.cpp
-  src/toolkit/program_end.cpp
-  src/toolkit/push_button.cpp
-  src/toolkit/timer.cpp
-  src/toolkit/toolkit.cpp
-  src/toolkit/transparent_label.cpp
-  src/toolkit/window.cpp
-  src/toolkit/window_proc.cpp
-  src/toolkit/window_styles.cpp
+# The Win32 layer: the window core, the message loop and the control kinds.
+file(GLOB quillaro_win32_sources CONFIGURE_DEPENDS
+  ${PROJECT_SOURCE_DIR}/src/toolkit/win32/*.cpp
+  ${PROJECT_SOURCE_DIR}/src/toolkit/win32/controls/*.cpp
 )
+# memory.cpp is linked into each program on its own (below).
+list(FILTER quillaro_win32_sources EXCLUDE REGEX "/memory\\.cpp$")
+add_library(quillaro_toolkit STATIC ${QUILLARO_PORTABLE_SOURCES} ${quillaro_win32_sources})
 target_include_directories(quillaro_toolkit PUBLIC src)
-target_link_libraries(quillaro_toolkit PUBLIC quillaro_options user32 gdi32 kernel32)
+target_link_libraries(quillaro_toolkit PUBLIC quillaro_options user32 gdi32 kernel32 comctl32)
 
 # The allocation functions replace the library's own; linked into each
 # program directly, so that no archive order can pick the library's instead.
-add_library(quillaro_memory OBJECT src/toolkit/memory.cpp)
+add_library(quillaro_memory OBJECT src/toolkit/win32/memory.cpp)
 target_include_directories(quillaro_memory PUBLIC src)
 target_link_libraries(quillaro_memory PRIVATE quillaro_options)
 

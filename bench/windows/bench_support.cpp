@@ -6,7 +6,7 @@
 #include <variant>
 
 #include "text/danmaku_lines.h"
-#include "toolkit/message_loop.h"
+#include "toolkit/win32/message_loop.h"
 #include "toolkit/toolkit.h"
 #include "ui/main_window.h"
 #include "ui/overlay_window.h"

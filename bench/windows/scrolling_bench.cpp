@@ -9,7 +9,7 @@
 
 #include "bench_support.h"
 #include "overlay_labels.h"
-#include "toolkit/message_loop.h"
+#include "toolkit/win32/message_loop.h"
 #include "toolkit/toolkit.h"
 #include "ui/overlay_window.h"
 

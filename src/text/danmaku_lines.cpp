@@ -1,20 +1,17 @@
 #include "text/danmaku_lines.h"
 
-#include <memory>
+#include "toolkit/core/runtime_error.h"
 
-#include "toolkit/runtime_error.h"
-
-TextArray* danmakuLines = nullptr;
+std::unique_ptr<TextArray> danmakuLines;
 
 void CreateEmptyLines() {
   ReleaseLines();
-  danmakuLines = new TextArray();
+  danmakuLines = std::make_unique<TextArray>();
 }
 
 void ReplaceLines(std::string_view text) {
-  auto fresh = std::make_unique<TextArray>(SplitText(text, "\r\n"));
-  delete danmakuLines;
-  danmakuLines = fresh.release();
+  // The new list is cut in full first; the assignment releases the old one last.
+  danmakuLines = std::make_unique<TextArray>(SplitText(text, "\r\n"));
 }
 
 int LineCount() { return danmakuLines ? static_cast<int>(danmakuLines->size()) : 0; }
@@ -24,7 +21,4 @@ const std::string& LineAt(int i) {
   return (*danmakuLines)[static_cast<std::size_t>(i - 1)];
 }
 
-void ReleaseLines() {
-  delete danmakuLines;
-  danmakuLines = nullptr;
-}
+void ReleaseLines() { danmakuLines.reset(); }

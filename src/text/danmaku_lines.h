@@ -1,13 +1,14 @@
 #pragma once
 // The one list of danmaku texts, cut from the edit box's content at CR LF.
+#include <memory>
 #include <string>
 #include <string_view>
 
-#include "toolkit/text_split.h"
+#include "toolkit/core/text_split.h"
 
-// The list in place; replaced whole, never changed element by element.
-// Null once ReleaseLines has run.
-extern TextArray* danmakuLines;
+// The list in place, owned here; replaced whole, never changed element by
+// element. Null once ReleaseLines has run.
+extern std::unique_ptr<TextArray> danmakuLines;
 
 // Puts an empty list in place.
 void CreateEmptyLines();

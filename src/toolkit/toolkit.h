@@ -8,11 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/exit_routines.h"
-#include "toolkit/properties.h"
-#include "toolkit/runtime_error.h"
-#include "toolkit/template.h"
-#include "toolkit/text_split.h"
+#include "toolkit/core/exit_routines.h"
+#include "toolkit/core/properties.h"
+#include "toolkit/core/runtime_error.h"
+#include "toolkit/core/template.h"
 
 // Readies the toolkit; the first call of the program.
 void StartToolkit();
@@ -37,17 +36,14 @@ bool IsWindowLoaded(const WindowTemplate& window);
 HWND GetWindowHandle(const WindowTemplate& window);
 
 // Properties of a control, or of the window itself when `control` is empty.
-int GetProperty(const WindowTemplate& window, std::string_view control, Property<int> property);
-Colour GetProperty(const WindowTemplate& window, std::string_view control,
-                   Property<Colour> property);
-std::string GetProperty(const WindowTemplate& window, std::string_view control,
-                        Property<std::string> property);
-void SetProperty(const WindowTemplate& window, std::string_view control, Property<int> property,
-                 int value);
-void SetProperty(const WindowTemplate& window, std::string_view control,
-                 Property<Colour> property, Colour value);
-void SetProperty(const WindowTemplate& window, std::string_view control,
-                 Property<std::string> property, std::string_view value);
+// A window or control that is not loaded, or a property that it lacks, is
+// the run-time error "指定窗口或窗口组件不存在或尚未载入".
+template <class Value>
+Value GetProperty(const WindowTemplate& window, std::string_view control,
+                  Property<Value> property);
+template <class Value>
+void SetProperty(const WindowTemplate& window, std::string_view control, Property<Value> property,
+                 PropertyArgument<Value> value);
 
 // Dispatches messages until the quit request; returns at once when no window
 // of the program exists.

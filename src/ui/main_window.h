@@ -1,6 +1,6 @@
 #pragma once
 // MainWindow: the settings window with the ten lines, Start and End.
-#include "toolkit/template.h"
+#include "toolkit/core/template.h"
 
 extern const WindowTemplate MainWindow;
 

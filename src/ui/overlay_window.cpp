@@ -3,9 +3,9 @@
 #include <array>
 
 #include "text/danmaku_lines.h"
-#include "toolkit/declared_function.h"
-#include "toolkit/layered_flags.h"
+#include "toolkit/core/layered_flags.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/win32/declared_function.h"
 
 int screenWidth = 0;
 
@@ -21,14 +21,12 @@ constexpr std::array<LabelSetup, 10> kLabels{{
     {"透明标签6", 19}, {"透明标签7", 20}, {"透明标签8", 15}, {"透明标签9", 16}, {"透明标签10", 19},
 }};
 
-constexpr Colour kColourKey = Rgb(128, 128, 128);
 constexpr int kOpaque = 255;
-constexpr int kEscape = 27;
 
 }  // namespace
 
 void OnOverlayCreated() {
-  MakeWindowLayered(GetWindowHandle(OverlayWindow), kOpaque, kColourKey);
+  MakeWindowLayered(GetWindowHandle(OverlayWindow), kOpaque, kKeyedGrey);
   screenWidth = GetScreenWidth();
   // Width first, then left: the band spans x 0 to screenWidth - 1.
   SetProperty(OverlayWindow, "", Width, screenWidth);
@@ -59,7 +57,7 @@ void SetupLabel(std::string_view label, std::string_view caption, Colour textCol
 
 void OnOverlayKeyDown(int keyCode, int /*shiftState*/) {
   // A plain Esc never gets here: the window's Esc setting closes the overlay first.
-  if (keyCode == kEscape) EndProgram(0);
+  if (keyCode == VK_ESCAPE) EndProgram(0);
 }
 
 void OnLabel3LeftButtonDown(int, int, int) {}

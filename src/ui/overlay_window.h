@@ -4,9 +4,12 @@
 
 #include <string_view>
 
-#include "toolkit/template.h"
+#include "toolkit/core/template.h"
 
 extern const WindowTemplate OverlayWindow;
+
+// The overlay's background, keyed out by its layered window.
+inline constexpr Colour kKeyedGrey = Rgb(128, 128, 128);
 
 // The primary screen's width as the overlay last read it; a label that
 // wraps goes back to this left edge.

@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr Colour kKeyedGrey = Rgb(128, 128, 128);
 constexpr int kLabelHeight = 48;
 
 // Replaced by the creation handler's font sizes before the window shows.

@@ -1,10 +1,14 @@
 #include "win_test_support.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <vector>
 
-#include "toolkit/codepage.h"
-#include "toolkit/message_loop.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/win32/codepage.h"
+#include "toolkit/win32/message_loop.h"
+#include "toolkit/win32/window.h"
 
 namespace testing_support {
 
@@ -181,15 +185,7 @@ void ReportMessageBoxesToStderr() {
 
 std::string Cp936(const wchar_t* text) { return Narrow(text); }
 
-}  // namespace testing_support
-
 // Windows loaded from test templates, and their controls.
-#include <gtest/gtest.h>
-
-#include "toolkit/toolkit.h"
-#include "toolkit/window.h"
-
-namespace testing_support {
 
 LoadedForTest::LoadedForTest(const WindowTemplate& window) : window_(window) {
   if (!LoadWindow(window)) ADD_FAILURE() << "could not load " << window.name;
@@ -212,10 +208,6 @@ bool MakeForeground(HWND window) {
   SetForegroundWindow(window);
   return PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
 }
-
-}  // namespace testing_support
-
-namespace testing_support {
 
 int Pixels::CountOtherThan(COLORREF colour) const {
   int count = 0;
@@ -251,10 +243,6 @@ Pixels ReadPixels(HWND window, const RECT& area) {
   ReleaseDC(window, source);
   return pixels;
 }
-
-}  // namespace testing_support
-
-namespace testing_support {
 
 bool PumpUntilIdle(int timeoutMs) {
   return PumpUntil([] { return HIWORD(GetQueueStatus(QS_ALLINPUT)) == 0; }, timeoutMs);

@@ -7,8 +7,11 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
+
+#include "toolkit/core/template.h"
 
 namespace testing_support {
 
@@ -75,14 +78,7 @@ void PostKey(HWND target, WORD key, bool shift = false, bool ctrl = false, bool 
 // UTF-8 to code page 936 for expected values written in the tests.
 std::string Cp936(const wchar_t* text);
 
-}  // namespace testing_support
-
 // Windows loaded from test templates, and their controls.
-#include <string_view>
-
-#include "toolkit/template.h"
-
-namespace testing_support {
 
 // Loads a window for one test and destroys it at the end of the scope if it
 // is still there.
@@ -107,10 +103,6 @@ HWND ControlHandle(const WindowTemplate& window, std::string_view control);
 // system would not.
 bool MakeForeground(HWND window);
 
-}  // namespace testing_support
-
-namespace testing_support {
-
 // A rectangle of a window's client area as its DC shows it, read in one go.
 struct Pixels {
   RECT area{};  // client coordinates
@@ -125,10 +117,6 @@ struct Pixels {
 };
 
 Pixels ReadPixels(HWND window, const RECT& area);
-
-}  // namespace testing_support
-
-namespace testing_support {
 
 // Pumps until no message waits in the thread's queue, so that input sent
 // before has had all its effects; false when the queue never empties.

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "case_name.h"
+#include "error_boxes.h"
 
 namespace {
 
@@ -97,9 +98,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CountCase{"EmptyBox", "", 0},
                     CountCase{"LoneLfBetweenLinesDoesNotCut", FirstLines(10, "\n"), 1}),
     CaseName{});
-
-constexpr const char* kIndexOutOfRangeBox =
-    "运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n";
 
 struct IndexCase {
   const char* name;

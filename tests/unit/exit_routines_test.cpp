@@ -1,4 +1,4 @@
-#include "toolkit/exit_routines.h"
+#include "toolkit/core/exit_routines.h"
 
 #include <gtest/gtest.h>
 

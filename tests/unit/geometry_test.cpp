@@ -1,4 +1,4 @@
-#include "toolkit/geometry.h"
+#include "toolkit/core/geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "toolkit/key_codes.h"
+#include "toolkit/core/key_codes.h"
 
 #include <gtest/gtest.h>
 

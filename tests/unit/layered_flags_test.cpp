@@ -1,4 +1,4 @@
-#include "toolkit/layered_flags.h"
+#include "toolkit/core/layered_flags.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,18 @@
-#include "toolkit/runtime_error.h"
+#include "toolkit/core/runtime_error.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "case_name.h"
-#include "toolkit/exit_routines.h"
+#include "error_boxes.h"
+#include "toolkit/core/exit_routines.h"
 
 namespace {
-
-constexpr const char* kIndexOutOfRangeBox =
-    "运行时出错!\r\n\r\n错误代码：1\r\n\r\n错误信息：数组成员引用下标超出定义范围\r\n";
 
 struct BoxCase {
   const char* name;
@@ -49,6 +49,49 @@ TEST(ErrorTextForCode, CodeOneIsIndexOutOfRange) {
 TEST(ErrorTextForCode, UnknownCodeHasNoText) {
   EXPECT_EQ(ErrorTextForCode(0), "");
   EXPECT_EQ(ErrorTextForCode(2), "");
+}
+
+struct FillCase {
+  const char* name;
+  std::size_t bufferSize;
+  const char* pattern;
+  std::vector<std::string_view> values;
+  const char* text;
+};
+
+std::string Fill(const FillCase& c) {
+  std::vector<char> buffer(c.bufferSize);
+  const auto& v = c.values;
+  switch (v.size()) {
+    case 0: return std::string(FillErrorText(buffer, c.pattern, {}));
+    case 1: return std::string(FillErrorText(buffer, c.pattern, {v[0]}));
+    default: return std::string(FillErrorText(buffer, c.pattern, {v[0], v[1]}));
+  }
+}
+
+class FilledErrorText : public testing::TestWithParam<FillCase> {};
+
+TEST_P(FilledErrorText, PutsValuesAtMarkersAndStaysInItsBuffer) {
+  EXPECT_EQ(Fill(GetParam()), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, FilledErrorText,
+    testing::Values(
+        FillCase{"ValuesInOrder", 64, "a %s b %s c", {"x", "y"}, "a x b y c"},
+        FillCase{"NumberMarker", 64, "分配 %d 字节内存失败!", {"12"}, "分配 12 字节内存失败!"},
+        FillCase{"MarkerWithoutValueStays", 64, "%s and %s", {"x"}, "x and %s"},
+        FillCase{"TextWithoutMarker", 64, "plain", {"x"}, "plain"},
+        FillCase{"OtherPercentStays", 64, "%x %s 100%", {"v"}, "%x v 100%"},
+        FillCase{"CutAtTheBufferEnd", 8, "abc %s", {"defghij"}, "abc defg"},
+        FillCase{"EmptyBuffer", 0, "abc %s", {"d"}, ""}),
+    CaseName{});
+
+TEST(FilledErrorText, NamesTheDllAndTheFunctionOfTheTable) {
+  char buffer[256];
+  EXPECT_EQ(FillErrorText(buffer, runtime_errors::DeclaredFunctionMissing.text,
+                          {"user32.dll", "Missing"}),
+            "无法找到指定DLL库文件“user32.dll”中的输出命令“Missing”");
 }
 
 void SayExitRoutineRan() { std::fputs("exit routine ran", stderr); }

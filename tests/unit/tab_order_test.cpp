@@ -1,4 +1,4 @@
-#include "toolkit/tab_order.h"
+#include "toolkit/core/tab_order.h"
 
 #include <gtest/gtest.h>
 

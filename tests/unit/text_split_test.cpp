@@ -1,4 +1,4 @@
-#include "toolkit/text_split.h"
+#include "toolkit/core/text_split.h"
 
 #include <gtest/gtest.h>
 

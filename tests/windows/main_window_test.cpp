@@ -154,7 +154,7 @@ TEST_P(TabOrder, StepsThroughTheButtonsAndTheEditBoxAndWraps) {
 INSTANTIATE_TEST_SUITE_P(Keys, TabOrder,
                          testing::Values(TabCase{"Tab", false, {L"按钮2", L"编辑框1", L"按钮1"}},
                                          TabCase{"ShiftTab", true, {L"编辑框1", L"按钮2", L"按钮1"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 TEST_F(MainWindowTest, EnterInTheEditBoxInsertsALineBreakAndPressesNoButton) {
   MessageBoxWatcher boxes;
@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(WrongCountCase{"Empty", "", 0}, WrongCountCase{"Nine", NumberedLines(9), 9},
                     WrongCountCase{"Eleven", NumberedLines(11), 11},
                     WrongCountCase{"TenWithABlankAmongThem", NumberedLines(11, 6), 11}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST_F(MainWindowTest, StartTwiceOpensOneOverlay) {
   Click(kStart);
@@ -289,7 +289,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          testing_support::PostKey(GetWindowHandle(OverlayWindow),
                                                                   VK_ESCAPE);
                                        }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST_F(MainWindowTest, WhileTheBoxIsUpMainWindowIsDisabledAndCannotBeClosed) {
   SetProperty(MainWindow, kEditBox, Content, NumberedLines(9));
@@ -337,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EscCase{"WithCtrl", L"编辑框1", false, true, false, false},
                     EscCase{"WithShift", L"编辑框1", true, false, false, false},
                     EscCase{"WithAlt", L"编辑框1", false, false, true, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST_F(MainWindowTest, ClosingWithFewerThanTenLinesAndNoOverlayLeavesTheRestBlank) {
   SetProperty(MainWindow, kEditBox, Content, NumberedLines(2));
@@ -447,4 +447,4 @@ INSTANTIATE_TEST_SUITE_P(
                        {RegisterReportReleased, ClickStart, TypeTwoLines, CtrlEscOnOverlay}, 10},
         ProgramEndCase{"AltEscOnOverlay",
                        {RegisterReportReleased, ClickStart, TypeTwoLines, AltEscOnOverlay}, 10}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});

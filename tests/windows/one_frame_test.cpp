@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "toolkit/events.h"
+#include "toolkit/win32/events.h"
 #include "ui/scrolling.h"
 #include "ui_test_support.h"
 
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MoveCase{"Beneath4Direct", 1, 6, false, 4},
                     MoveCase{"Beneath5InHandler", 2, 5, true, 5},
                     MoveCase{"Beneath5Direct", 2, 5, false, 5}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST_F(OneFrame, ATickThroughTheLoopPaintsTheWindowOnceAndNoLabelPaintsAfter) {
   PaintCounter counter;

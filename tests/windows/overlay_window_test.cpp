@@ -4,7 +4,7 @@
 
 #include <atomic>
 
-#include "toolkit/handles.h"
+#include "toolkit/win32/handles.h"
 #include "ui_test_support.h"
 
 using testing_support::ControlHandle;
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LabelCase{5, -21, RGB(88, 48, 224)}, LabelCase{6, -25, RGB(255, 0, 255)},
                     LabelCase{7, -27, RGB(0, 0, 255)}, LabelCase{8, -20, RGB(0, 0, 0)},
                     LabelCase{9, -21, RGB(0, 255, 255)}, LabelCase{10, -25, RGB(0, 128, 128)}),
-    [](const auto& info) { return "Label" + std::to_string(info.param.label); });
+    ui_test::LabelCaseName{});
 
 TEST_F(Overlay, LabelsStackWithTenOnTopAndOneAtTheBottom) {
   std::vector<HWND> expected;
@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, OtherKey,
                                          OtherKeyCase{"Enter", VK_RETURN},
                                          OtherKeyCase{"Tab", VK_TAB}, OtherKeyCase{"F1", VK_F1},
                                          OtherKeyCase{"Delete", VK_DELETE}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 TEST_F(Overlay, StartWhileOpenKeepsItsTextsEvenAfterTheLinesWereEdited) {
   ASSERT_TRUE(LoadWindow(MainWindow));

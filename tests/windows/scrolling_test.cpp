@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                     WrapCase{4, 5, 92, 1}, WrapCase{5, 6, 53, 0}, WrapCase{6, 5, 36, 1},
                     WrapCase{7, 7, 66, 1}, WrapCase{8, 5, 10, 3}, WrapCase{9, 6, 85, 0},
                     WrapCase{10, 5, 108, 1}),
-    [](const auto& info) { return "Label" + std::to_string(info.param.label); });
+    ui_test::LabelCaseName{});
 
 TEST_F(Scrolling, AWrapReadsScreenWidthAtThatMoment) {
   screenWidth = 900;

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "text/danmaku_lines.h"
-#include "toolkit/message_loop.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/win32/message_loop.h"
 #include "ui/main_window.h"
 #include "ui/overlay_window.h"
 #include "ui/scrolling.h"

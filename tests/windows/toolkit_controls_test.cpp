@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/codepage.h"
+#include "case_name.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/win32/codepage.h"
 #include "win_test_support.h"
 
 using testing_support::ControlHandle;
@@ -205,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(
         EditStyleCase{"Right", {.align = Align::Right}, kAlign, ES_RIGHT, 0, 0},
         EditStyleCase{"KeepsTheSelectionShown", {.hideSelection = false}, ES_NOHIDESEL,
                       ES_NOHIDESEL, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST(EditBox, MultiLineWithoutHorizontalBarWrapsALongLine) {
   OneControl edit(EditBoxSettings{
@@ -289,6 +290,6 @@ INSTANTIATE_TEST_SUITE_P(
                         BS_PUSHBUTTON, BS_LEFT, BS_TOP},
         ButtonStyleCase{"RightBottom", {.align = Align::Right, .verticalAlign = VAlign::Bottom},
                         BS_PUSHBUTTON, BS_RIGHT, BS_BOTTOM}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 }  // namespace

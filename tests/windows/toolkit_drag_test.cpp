@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "case_name.h"
 #include "toolkit/toolkit.h"
 #include "win_test_support.h"
 
@@ -163,6 +164,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {"group 70,60"}},
         DragCase{"OnTheClientAreaWithoutTheSetting", &Fixed, nullptr, {20, 170}, {60, 40}, false, 0,
                  {"window 20,170"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 }  // namespace

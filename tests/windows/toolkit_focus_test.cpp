@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "toolkit/toolkit.h"
 #include "win_test_support.h"
 
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
     Directions, TabStepping,
     testing::Values(StepCase{"TabInReverseListOrder", false, {"second", "first", "third"}},
                     StepCase{"ShiftTabInListOrder", true, {"first", "second", "third"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST_F(FocusRules, ComesBackToTheControlThatHadItAfterTheWindowWasInactive) {
   LoadedForTest loaded(Stepping);
@@ -189,7 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "notes"},
         EnterCase{"MovesLikeTab", &EnterMovesNoDefault, "two", {}, "one"},
         EnterCase{"DoesNothingWithoutEitherSetting", &Neither, "two", {}, "two"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST_F(FocusRules, SpaceOnAFocusedButtonClicksIt) {
   LoadedForTest loaded(Neither);

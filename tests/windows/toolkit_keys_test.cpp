@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "case_name.h"
 #include "toolkit/toolkit.h"
 #include "win_test_support.h"
 
@@ -156,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ModifiedEscCase{"AltOnWindow", nullptr, false, false, true, kShiftAlt},
                     ModifiedEscCase{"CtrlShiftOnWindow", nullptr, true, true, false,
                                     kShiftCtrl | kShiftShift}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 struct KeyCodeCase {
   const char* name;
@@ -185,6 +186,6 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCodeCase{"Divide", VK_DIVIDE, VK_OEM_2}, KeyCodeCase{"Letter", 'A', 'A'},
                     KeyCodeCase{"Digit", '7', '7'}, KeyCodeCase{"F5", VK_F5, VK_F5},
                     KeyCodeCase{"Multiply", VK_MULTIPLY, VK_MULTIPLY}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 }  // namespace

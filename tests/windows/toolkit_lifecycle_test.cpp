@@ -4,8 +4,9 @@
 
 #include <cstdio>
 
-#include "toolkit/declared_function.h"
+#include "case_name.h"
 #include "toolkit/toolkit.h"
+#include "toolkit/win32/declared_function.h"
 #include "win_test_support.h"
 
 using testing::HasSubstr;
@@ -139,7 +140,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorBoxCase{"WithoutCode", 0, L"载入启动窗口失败",
                      L"运行时出错!\r\n\r\n错误信息：载入启动窗口失败\r\n"},
         ErrorBoxCase{"WithoutMessage", 5, L"", L"运行时出错!\r\n\r\n错误代码：5\r\n\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 TEST_F(Lifecycle, UnloadReturnsBeforeTheWindowGoes) {
   LoadWindow(Plain);

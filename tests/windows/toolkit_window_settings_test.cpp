@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "case_name.h"
 #include "toolkit/toolkit.h"
 #include "win_test_support.h"
 
@@ -61,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                    false, false},
         BorderCase{"SunkenWithNeither", Border::FixedSunken, "", false, false, false, false,
                    false, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName{});
 
 const WindowTemplate Borderless{
     .name = "Borderless",
@@ -187,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(Fills, WindowBackground,
                          testing::Values(BackgroundCase{"ButtonFace", kButtonFaceColour},
                                          BackgroundCase{"Teal", Rgb(0, 128, 128)},
                                          BackgroundCase{"Orange", Rgb(250, 140, 20)}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 // Restores a system colour that a test changed.
 class SystemColourChange {

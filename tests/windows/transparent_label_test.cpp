@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "toolkit/handles.h"
+#include "toolkit/win32/handles.h"
 #include "ui/scrolling.h"
 #include "ui_test_support.h"
 
@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Captions, LabelCaption,
                          testing::Values(CaptionCase{"Empty", "", false},
                                          CaptionCase{"DoubledPrefix", "&&", true},
                                          CaptionCase{"Letter", "x", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName{});
 
 TEST_F(Label, APrefixUnderlinesTheNextCharacterInsteadOfShowingItself) {
   SetProperty(OverlayWindow, LabelName(8), Caption, "x");
@@ -178,7 +178,7 @@ TEST_F(Label, PaintsKeepNoGdiObject) {
   const HDC memory = CreateCompatibleDC(screen);
   const HBITMAP bitmap = CreateCompatibleBitmap(screen, 360, 48);
   const HGDIOBJ previous = SelectObject(memory, bitmap);
-  const toolkit::TransparentLabel& label = ui_test::LabelOf(8);
+  const toolkit::TransparentLabelProbe label = ui_test::LabelOf(8);
   const RECT rect{0, 0, 360, 48};
   for (int i = 0; i < kPaintsBeyondTheGdiTable; ++i) label.Paint(memory, rect);
   SelectObject(memory, previous);

@@ -8,13 +8,29 @@
 #include <string_view>
 #include <vector>
 
+#include "case_name.h"
 #include "text/danmaku_lines.h"
 #include "toolkit/toolkit.h"
-#include "toolkit/transparent_label.h"
-#include "toolkit/window.h"
+#include "toolkit/win32/controls/transparent_label.h"
+#include "toolkit/win32/window.h"
 #include "ui/main_window.h"
 #include "ui/overlay_window.h"
 #include "win_test_support.h"
+
+namespace toolkit {
+
+// What the tests read of a label's drawing: its font, its DrawText flags,
+// and a paint into a DC of their own.
+struct TransparentLabelProbe {
+  const TransparentLabel& label;
+
+  HWND Handle() const { return label.Handle(); }
+  const LOGFONTW& LogFont() const { return label.font_; }
+  UINT DrawFlags() const { return label.DrawFlags(); }
+  void Paint(HDC dc, const RECT& rect) const { label.Paint(dc, rect); }
+};
+
+}  // namespace toolkit
 
 namespace ui_test {
 
@@ -68,9 +84,18 @@ inline HWND HandleOf(const WindowTemplate& window, std::string_view name) {
   return ControlOf(window, name).Handle();
 }
 
-inline const toolkit::TransparentLabel& LabelOf(int i) {
-  return dynamic_cast<const toolkit::TransparentLabel&>(ControlOf(OverlayWindow, LabelName(i)));
+// Label `i` of the overlay, as far as the tests read its drawing.
+inline toolkit::TransparentLabelProbe LabelOf(int i) {
+  return {dynamic_cast<const toolkit::TransparentLabel&>(ControlOf(OverlayWindow, LabelName(i)))};
 }
+
+// Cases about one label are named after it: "Label3".
+struct LabelCaseName {
+  template <typename Case>
+  std::string operator()(const testing::TestParamInfo<Case>& info) const {
+    return "Label" + std::to_string(info.param.label);
+  }
+};
 
 inline int LeftOf(int label) { return GetProperty(OverlayWindow, LabelName(label), Left); }
 
