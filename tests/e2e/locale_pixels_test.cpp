@@ -71,7 +71,7 @@ class LocalePixelsTest : public EndToEndTest {
         },
         20s);
     EXPECT_TRUE(settled) << "MainWindow kept changing (LANG=" << lang << ")";
-    EXPECT_TRUE(WaitForFocus(App().MainWindow(), 10s));
+    GiveKeyboardTo(App().MainWindow());
     PressKeys("Escape");
     ExpectExitCodeZeroAndNoWindow();
     current.Save(testing::TempDir() + "quillaro_client_" + lang + ".ppm");

@@ -39,6 +39,9 @@ class QuillaroApp {
   // Waits for MainWindow to show; false if it does not within `timeout`.
   bool WaitForMainWindow(std::chrono::milliseconds timeout = 30s);
   WindowId MainWindow() const { return mainWindow_; }
+  // Waits until MainWindow's caption shows it active, or inactive: which
+  // window Windows has active, whatever the X focus.
+  bool WaitForMainWindowActive(bool active, std::chrono::milliseconds timeout = 10s) const;
   // A window of the program with an empty title: the overlay.
   std::optional<WindowId> FindOverlay() const;
   std::optional<WindowId> WaitForOverlay(std::chrono::milliseconds timeout = 20s) const;
@@ -53,6 +56,8 @@ class QuillaroApp {
   void ClickIntoEditBox() const;
 
   bool Running() { return process_.Running(); }
+  // Holds the program still while the returned object lives.
+  StoppedProcess HoldStill() { return StoppedProcess(process_); }
   std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 30s) {
     return process_.WaitForExit(timeout);
   }
