@@ -41,9 +41,9 @@ void EndToEndTest::SaveScreenForALook() {
   std::cout << "the screen at the end of the failed test: " << path << "\n";
 }
 
-void EndToEndTest::Launch(const std::string& lang) {
+void EndToEndTest::Launch(const std::string& lang, const std::string& prefix) {
   const auto start = std::chrono::steady_clock::now();
-  app_ = std::make_unique<QuillaroApp>(lang);
+  app_ = std::make_unique<QuillaroApp>(lang, prefix);
   ASSERT_TRUE(app_->WaitForMainWindow()) << "MainWindow did not show (LANG=" << lang << ")";
   std::cout << "MainWindow shown " << SecondsSince(start) << " s after start (LANG=" << lang
             << ")\n";

@@ -19,7 +19,8 @@ class EndToEndTest : public testing::Test {
   void TearDown() override;
 
   // Starts the program and waits for MainWindow; prints how long it took.
-  void Launch(const std::string& lang);
+  // With no prefix given, in the tools' own Wine prefix.
+  void Launch(const std::string& lang, const std::string& prefix = "");
   QuillaroApp& App() { return *app_; }
   // Puts the X keyboard focus on `window` and sees it there. With no window
   // manager Wine activates its windows itself, but its own request for the

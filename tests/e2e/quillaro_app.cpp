@@ -1,6 +1,7 @@
 #include "quillaro_app.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "poll.h"
 #include "screenshot.h"
@@ -38,10 +39,19 @@ std::optional<bool> CaptionShowsActive(const Image& shot) {
 
 }  // namespace
 
+namespace {
+
 // wine-run takes its language from QUILLARO_LANG; LC_ALL would override both.
-QuillaroApp::QuillaroApp(const std::string& lang)
-    : process_({ToolsDir() + "/wine-run", ExePath()},
-               {{"LANG", lang}, {"QUILLARO_LANG", lang}, {"LC_ALL", ""}}) {}
+std::map<std::string, std::string> Environment(const std::string& lang, const std::string& prefix) {
+  std::map<std::string, std::string> environment{{"LANG", lang}, {"QUILLARO_LANG", lang}, {"LC_ALL", ""}};
+  if (!prefix.empty()) environment["WINEPREFIX"] = prefix;
+  return environment;
+}
+
+}  // namespace
+
+QuillaroApp::QuillaroApp(const std::string& lang, const std::string& prefix)
+    : process_({ToolsDir() + "/wine-run", ExePath()}, Environment(lang, prefix)) {}
 
 bool QuillaroApp::WaitForMainWindow(std::chrono::milliseconds timeout) {
   return PollUntil(

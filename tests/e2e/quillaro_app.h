@@ -33,7 +33,8 @@ std::string ToolsDir();
 // tools/wine-run. Killed at the end of the test if it is still running.
 class QuillaroApp {
  public:
-  explicit QuillaroApp(const std::string& lang);
+  // In the Wine prefix `prefix`, or with none given in the tools' own.
+  explicit QuillaroApp(const std::string& lang, const std::string& prefix = "");
 
   pid_t Pid() const { return process_.Pid(); }
   // Waits for MainWindow to show; false if it does not within `timeout`.
