@@ -210,7 +210,7 @@ HWND ControlHandle(const WindowTemplate& window, std::string_view control) {
 
 bool MakeForeground(HWND window) {
   SetForegroundWindow(window);
-  return PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+  return PumpUntil([&] { return GetForegroundWindow() == window; });
 }
 
 }  // namespace testing_support
