@@ -51,13 +51,13 @@ void EndToEndTest::Launch(const std::string& lang, const std::string& prefix) {
 
 void EndToEndTest::GiveKeyboardTo(WindowId window) {
   FocusWindow(window);
-  ASSERT_TRUE(WaitForFocus(window, 10s)) << "the X focus did not move to window " << window;
+  ASSERT_TRUE(WaitForFocus(window, kWaitBound)) << "the X focus did not move to window " << window;
 }
 
 void EndToEndTest::DismissMessageBox(WindowId box) {
   ASSERT_NO_FATAL_FAILURE(GiveKeyboardTo(box));
   PressKeys("Return");
-  ASSERT_TRUE(WaitUntilNoWindowTitled(kMessageBoxTitle, 10s)) << "Return left the box up";
+  ASSERT_TRUE(WaitUntilNoWindowTitled(kMessageBoxTitle, kWaitBound)) << "Return left the box up";
 }
 
 void EndToEndTest::CloseMainWindowWithEsc(std::chrono::milliseconds timeout) {

@@ -34,8 +34,8 @@ class EndToEndTest : public testing::Test {
   void DismissMessageBox(WindowId box);
   // A plain Esc in MainWindow, after a click into the edit box: the
   // program must end with exit code 0 and leave no window.
-  void CloseMainWindowWithEsc(std::chrono::milliseconds timeout = 30s);
-  void ExpectExitCodeZeroAndNoWindow(std::chrono::milliseconds timeout = 30s);
+  void CloseMainWindowWithEsc(std::chrono::milliseconds timeout = kWaitBound);
+  void ExpectExitCodeZeroAndNoWindow(std::chrono::milliseconds timeout = kWaitBound);
 
  private:
   // A failed test leaves a shot of the screen in the temporary folder.

@@ -81,7 +81,7 @@ class WineSetupPrefix {
     exitCode_ = setup.WaitForExit(240s);
   }
   ~WineSetupPrefix() {
-    ChildProcess({"wineserver", "-k"}, {{"WINEPREFIX", path_}}).WaitForExit(60s);
+    ChildProcess({"wineserver", "-k"}, {{"WINEPREFIX", path_}}).WaitForExit(kWaitBound);
     std::filesystem::remove_all(path_);
   }
   const std::string& Path() const { return path_; }
@@ -105,7 +105,7 @@ class LocalePixelsTest : public EndToEndTest {
           current = TakeScreenshot().Crop(kClientArea);
           return previous.Width() > 0 && previous == current && ShowsEveryLineOfText(current);
         },
-        30s);
+        kWaitBound);
     EXPECT_TRUE(settled) << "MainWindow kept changing or lacks lines of text (LANG=" << lang << ")";
     GiveKeyboardTo(App().MainWindow());
     PressKeys("Escape");

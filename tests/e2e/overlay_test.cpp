@@ -87,7 +87,7 @@ class OverlayTest : public EndToEndTest {
           shot = TakeScreenshot();
           return previous.Width() > 0 && previous == shot;
         },
-        10s);
+        kWaitBound);
     const auto target = TextPixel(shot);
     if (!settled || !target) return false;
     ClickAt(target->x, target->y);
@@ -113,7 +113,7 @@ TEST_F(OverlayTest, ShowsTheLinesAsAScrollingSeeThroughBandAndHandlesClicksAndEs
         for (size_t i = 0; i < seen.size(); ++i) seen[i] = seen[i] || LeftmostOf(shot, kLabels[i]);
         return std::all_of(seen.begin(), seen.end(), [](bool b) { return b; });
       },
-      30s));
+      kWaitBound));
   for (size_t i = 0; i < seen.size(); ++i) {
     EXPECT_TRUE(seen[i]) << "no pixel of label " << kLabels[i].number << "'s colour on its row";
   }
@@ -127,7 +127,7 @@ TEST_F(OverlayTest, ShowsTheLinesAsAScrollingSeeThroughBandAndHandlesClicksAndEs
         if (left) lastLeft = left;
         return movedLeft;
       },
-      30s))
+      kWaitBound))
       << "label 10 did not move left";
 
   // The band covers the top of MainWindow's edit box: a click there, beside
@@ -151,7 +151,7 @@ TEST_F(OverlayTest, ShowsTheLinesAsAScrollingSeeThroughBandAndHandlesClicksAndEs
       << "the overlay opened again without the keyboard: MainWindow stayed active";
   ASSERT_NO_FATAL_FAILURE(GiveKeyboardTo(again));
   PressKeys("shift+Escape");
-  ExpectExitCodeZeroAndNoWindow(10s);
+  ExpectExitCodeZeroAndNoWindow();
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "child_process.h"
+#include "poll.h"
 #include "x_windows.h"
 
 namespace e2e {
@@ -38,15 +39,15 @@ class QuillaroApp {
 
   pid_t Pid() const { return process_.Pid(); }
   // Waits for MainWindow to show; false if it does not within `timeout`.
-  bool WaitForMainWindow(std::chrono::milliseconds timeout = 30s);
+  bool WaitForMainWindow(std::chrono::milliseconds timeout = kWaitBound);
   WindowId MainWindow() const { return mainWindow_; }
   // Waits until MainWindow's caption shows it active, or inactive: which
   // window Windows has active, whatever the X focus.
-  bool WaitForMainWindowActive(bool active, std::chrono::milliseconds timeout = 10s) const;
+  bool WaitForMainWindowActive(bool active, std::chrono::milliseconds timeout = kWaitBound) const;
   // A window of the program with an empty title: the overlay.
   std::optional<WindowId> FindOverlay() const;
-  std::optional<WindowId> WaitForOverlay(std::chrono::milliseconds timeout = 20s) const;
-  bool WaitUntilOverlayGone(std::chrono::milliseconds timeout = 10s) const;
+  std::optional<WindowId> WaitForOverlay(std::chrono::milliseconds timeout = kWaitBound) const;
+  bool WaitUntilOverlayGone(std::chrono::milliseconds timeout = kWaitBound) const;
 
   // Screen point of a point in MainWindow's client area.
   int ScreenX(int clientX) const { return kMainWindowRect.x + kFrameWidth + clientX; }
@@ -59,7 +60,7 @@ class QuillaroApp {
   bool Running() { return process_.Running(); }
   // Holds the program still while the returned object lives.
   StoppedProcess HoldStill() { return StoppedProcess(process_); }
-  std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 30s) {
+  std::optional<int> WaitForExit(std::chrono::milliseconds timeout = kWaitBound) {
     return process_.WaitForExit(timeout);
   }
 

@@ -24,7 +24,7 @@ TEST_P(TenLinesMessageTest, NineTypedLinesShowTheMessageAndATenthOpensTheOverlay
   TypeText(NumberedLines(1, 9));
   App().ClickCentreOf(kStartButton);
 
-  const auto box = WaitForWindowTitled(kMessageBoxTitle, 20s);
+  const auto box = WaitForWindowTitled(kMessageBoxTitle, kWaitBound);
   ASSERT_TRUE(box) << "no message box after Start with nine lines";
   EXPECT_EQ(WindowName(*box), kMessageBoxTitle);
   EXPECT_FALSE(App().FindOverlay()) << "the overlay opened for nine lines";
