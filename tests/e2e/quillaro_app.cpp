@@ -37,13 +37,10 @@ std::optional<bool> CaptionShowsActive(const Image& shot) {
   return std::nullopt;
 }
 
-}  // namespace
-
-namespace {
-
 // wine-run takes its language from QUILLARO_LANG; LC_ALL would override both.
 std::map<std::string, std::string> Environment(const std::string& lang, const std::string& prefix) {
-  std::map<std::string, std::string> environment{{"LANG", lang}, {"QUILLARO_LANG", lang}, {"LC_ALL", ""}};
+  std::map<std::string, std::string> environment{
+      {"LANG", lang}, {"QUILLARO_LANG", lang}, {"LC_ALL", ""}};
   if (!prefix.empty()) environment["WINEPREFIX"] = prefix;
   return environment;
 }
