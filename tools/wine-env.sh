@@ -45,29 +45,25 @@ ensure_display() {
   echo "started a virtual display $DISPLAY (1280x720)"
 }
 
-# Creates the prefix on first use, links a CJK font for non-Chinese code
-# pages, and keeps one wineserver running so later starts are quick.
+# Creates the prefix on first use and sets it up with tools/wine-setup, the
+# step a user takes for their own prefix (again whenever that step changes),
+# and keeps one wineserver running so later starts are quick.
 ensure_wine() {
-  if [ ! -f "$WINEPREFIX/.quillaro-ready" ]; then
-    echo "creating the Wine prefix $WINEPREFIX"
+  local stamp
+  stamp="$(cat "$QUILLARO_ROOT/tools/wine-setup" "$QUILLARO_ROOT/tools/wine-env.sh" | sha256sum)"
+  if [ "$(cat "$WINEPREFIX/.quillaro-ready" 2>/dev/null)" != "$stamp" ]; then
+    echo "setting up the Wine prefix $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
     wineboot -i >/dev/null 2>&1 || true
-    local reg
-    reg="$(mktemp --suffix=.reg)"
-    printf 'Windows Registry Editor Version 5.00\n\n[HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows NT\\CurrentVersion\\FontLink\\SystemLink]\n' >"$reg"
-    for face in Tahoma "Microsoft Sans Serif" "MS Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-      printf '"%s"=hex(7):%s\n' "$face" "$(printf 'wqy-microhei.ttc,WenQuanYi Micro Hei\0\0' | iconv -t UTF-16LE | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//;s/,$//')" >>"$reg"
-    done
-    # Wine rewrites the links of Tahoma and its kin at every change of code
-    # page, to files named SimSun that are not installed: make that name the
-    # CJK font, so the Chinese texts draw under every code page.
-    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n"SimSun"="WenQuanYi Micro Hei"\n' >>"$reg"
+    "$QUILLARO_ROOT/tools/wine-setup" >/dev/null || return 1
     # Unmanaged windows: with no window manager, Wine would otherwise wait two
     # seconds for one at every window that goes away.
-    printf '\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n' >>"$reg"
+    local reg
+    reg="$(mktemp --suffix=.reg)"
+    printf 'Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Managed"="N"\n' >"$reg"
     wine regedit /S "$reg" >/dev/null 2>&1 || true
     rm -f "$reg"
-    touch "$WINEPREFIX/.quillaro-ready"
+    echo "$stamp" >"$WINEPREFIX/.quillaro-ready"
   fi
   wineserver -p >/dev/null 2>&1 || true
   # The first Wine process starts Wine's services, which inherit its output

@@ -74,7 +74,7 @@ bool ChildProcess::Reap(int options) {
   if (exitCode_) return true;
   int status = 0;
   const pid_t got = waitpid(pid_, &status, options);
-  if (got == pid_) exitCode_ = DecodeStatus(status);
+  if (got == pid_ && !WIFSTOPPED(status)) exitCode_ = DecodeStatus(status);
   if (got < 0 && errno == ECHILD) exitCode_ = -1;
   return exitCode_.has_value();
 }
@@ -90,6 +90,17 @@ void ChildProcess::Kill() {
   if (!Running()) return;
   kill(pid_, SIGKILL);
   Reap(0);
+}
+
+void ChildProcess::Stop() {
+  if (!Running()) throw std::runtime_error("cannot stop a process that has ended");
+  kill(pid_, SIGSTOP);
+  // The stop reaches the threads asynchronously; the parent hears when all have stopped.
+  Reap(WUNTRACED);
+}
+
+void ChildProcess::Continue() {
+  if (Running()) kill(pid_, SIGCONT);
 }
 
 CommandResult RunCommand(const std::vector<std::string>& argv) {

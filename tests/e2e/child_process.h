@@ -30,12 +30,29 @@ class ChildProcess {
   // of `timeout`. A process ended by a signal gives 128 + the signal.
   std::optional<int> WaitForExit(milliseconds timeout);
   void Kill();
+  // Stops the process (SIGSTOP) and returns once it has stopped; Continue()
+  // lets it go on. Meanwhile its windows keep showing what they showed, and
+  // the X events sent to them wait for it.
+  void Stop();
+  void Continue();
 
  private:
   bool Reap(int options);
 
   pid_t pid_ = -1;
   std::optional<int> exitCode_;
+};
+
+// Keeps a process stopped for its own lifetime.
+class StoppedProcess {
+ public:
+  explicit StoppedProcess(ChildProcess& process) : process_(process) { process_.Stop(); }
+  StoppedProcess(const StoppedProcess&) = delete;
+  StoppedProcess& operator=(const StoppedProcess&) = delete;
+  ~StoppedProcess() { process_.Continue(); }
+
+ private:
+  ChildProcess& process_;
 };
 
 struct CommandResult {

@@ -2,11 +2,14 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
 
 #include "poll.h"
+#include "screenshot.h"
 #include "x_input.h"
 
 namespace e2e {
@@ -22,25 +25,44 @@ void EndToEndTest::SetUp() {
   MoveMouseTo(0, 719);
 }
 
-void EndToEndTest::TearDown() { app_.reset(); }
+void EndToEndTest::TearDown() {
+  if (HasFailure()) SaveScreenForALook();
+  app_.reset();
+}
 
-void EndToEndTest::Launch(const std::string& lang) {
+void EndToEndTest::SaveScreenForALook() {
+  const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = std::string(test->test_suite_name()) + "." + test->name();
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); },
+      '_');
+  const std::string path = testing::TempDir() + "quillaro_failed_" + name + ".ppm";
+  TakeScreenshot().Save(path);
+  std::cout << "the screen at the end of the failed test: " << path << "\n";
+}
+
+void EndToEndTest::Launch(const std::string& lang, const std::string& prefix) {
   const auto start = std::chrono::steady_clock::now();
-  app_ = std::make_unique<QuillaroApp>(lang);
+  app_ = std::make_unique<QuillaroApp>(lang, prefix);
   ASSERT_TRUE(app_->WaitForMainWindow()) << "MainWindow did not show (LANG=" << lang << ")";
   std::cout << "MainWindow shown " << SecondsSince(start) << " s after start (LANG=" << lang
             << ")\n";
 }
 
+void EndToEndTest::GiveKeyboardTo(WindowId window) {
+  FocusWindow(window);
+  ASSERT_TRUE(WaitForFocus(window, kWaitBound)) << "the X focus did not move to window " << window;
+}
+
 void EndToEndTest::DismissMessageBox(WindowId box) {
-  ASSERT_TRUE(WaitForFocus(box, 10s)) << "the message box never got the keyboard";
+  ASSERT_NO_FATAL_FAILURE(GiveKeyboardTo(box));
   PressKeys("Return");
-  ASSERT_TRUE(WaitUntilNoWindowTitled(kMessageBoxTitle, 10s)) << "Return left the box up";
+  ASSERT_TRUE(WaitUntilNoWindowTitled(kMessageBoxTitle, kWaitBound)) << "Return left the box up";
 }
 
 void EndToEndTest::CloseMainWindowWithEsc(std::chrono::milliseconds timeout) {
   App().ClickIntoEditBox();
-  ASSERT_TRUE(WaitForFocus(App().MainWindow(), 10s)) << "MainWindow did not get the keyboard";
+  ASSERT_NO_FATAL_FAILURE(GiveKeyboardTo(App().MainWindow()));
   PressKeys("Escape");
   ExpectExitCodeZeroAndNoWindow(timeout);
 }

@@ -5,6 +5,10 @@
 
 namespace e2e {
 
+// The bound of a wait on the program: generous, since only a failing test
+// waits it out, and a loaded machine must not fail a passing one.
+inline constexpr std::chrono::milliseconds kWaitBound = std::chrono::seconds(60);
+
 // Asks `condition` again and again until it holds or `timeout` has passed;
 // tells which. The short pause between asks only spares the CPU.
 template <typename Condition>

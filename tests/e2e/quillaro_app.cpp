@@ -1,8 +1,10 @@
 #include "quillaro_app.h"
 
 #include <cstdlib>
+#include <map>
 
 #include "poll.h"
+#include "screenshot.h"
 #include "x_input.h"
 
 namespace e2e {
@@ -14,10 +16,39 @@ std::string ExePath() {
 
 std::string ToolsDir() { return QUILLARO_TOOLS_DIR; }
 
+namespace {
+
+// Wine paints MainWindow's caption in one colour while the window is active
+// and in another while it is not.
+constexpr Rgb kActiveCaption{50, 150, 250};
+constexpr Rgb kInactiveCaption{128, 128, 128};
+// The caption between the title and the buttons. The band of texts may lie
+// over it, but its texts cover only some of these pixels.
+constexpr Rect kCaptionStrip{kMainWindowRect.x + 200, kMainWindowRect.y + 4, 180, 14};
+
+// True when the strip shows the active colour and not the other, false for
+// the reverse; nothing halfway through a repaint.
+std::optional<bool> CaptionShowsActive(const Image& shot) {
+  const Image strip = shot.Crop(kCaptionStrip);
+  const auto count = [&](Rgb colour) { return strip.ColumnsOf(colour, 0, strip.Height()).size(); };
+  const size_t active = count(kActiveCaption), inactive = count(kInactiveCaption);
+  if (active > 0 && inactive == 0) return true;
+  if (inactive > 0 && active == 0) return false;
+  return std::nullopt;
+}
+
 // wine-run takes its language from QUILLARO_LANG; LC_ALL would override both.
-QuillaroApp::QuillaroApp(const std::string& lang)
-    : process_({ToolsDir() + "/wine-run", ExePath()},
-               {{"LANG", lang}, {"QUILLARO_LANG", lang}, {"LC_ALL", ""}}) {}
+std::map<std::string, std::string> Environment(const std::string& lang, const std::string& prefix) {
+  std::map<std::string, std::string> environment{
+      {"LANG", lang}, {"QUILLARO_LANG", lang}, {"LC_ALL", ""}};
+  if (!prefix.empty()) environment["WINEPREFIX"] = prefix;
+  return environment;
+}
+
+}  // namespace
+
+QuillaroApp::QuillaroApp(const std::string& lang, const std::string& prefix)
+    : process_({ToolsDir() + "/wine-run", ExePath()}, Environment(lang, prefix)) {}
 
 bool QuillaroApp::WaitForMainWindow(std::chrono::milliseconds timeout) {
   return PollUntil(
@@ -28,6 +59,10 @@ bool QuillaroApp::WaitForMainWindow(std::chrono::milliseconds timeout) {
         return mainWindow_ != 0 || !process_.Running();
       },
       timeout) && mainWindow_ != 0;
+}
+
+bool QuillaroApp::WaitForMainWindowActive(bool active, std::chrono::milliseconds timeout) const {
+  return PollUntil([active] { return CaptionShowsActive(TakeScreenshot()) == active; }, timeout);
 }
 
 std::optional<WindowId> QuillaroApp::FindOverlay() const {

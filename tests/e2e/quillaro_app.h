@@ -6,6 +6,7 @@
 #include <string>
 
 #include "child_process.h"
+#include "poll.h"
 #include "x_windows.h"
 
 namespace e2e {
@@ -33,16 +34,20 @@ std::string ToolsDir();
 // tools/wine-run. Killed at the end of the test if it is still running.
 class QuillaroApp {
  public:
-  explicit QuillaroApp(const std::string& lang);
+  // In the Wine prefix `prefix`, or with none given in the tools' own.
+  explicit QuillaroApp(const std::string& lang, const std::string& prefix = "");
 
   pid_t Pid() const { return process_.Pid(); }
   // Waits for MainWindow to show; false if it does not within `timeout`.
-  bool WaitForMainWindow(std::chrono::milliseconds timeout = 30s);
+  bool WaitForMainWindow(std::chrono::milliseconds timeout = kWaitBound);
   WindowId MainWindow() const { return mainWindow_; }
+  // Waits until MainWindow's caption shows it active, or inactive: which
+  // window Windows has active, whatever the X focus.
+  bool WaitForMainWindowActive(bool active, std::chrono::milliseconds timeout = kWaitBound) const;
   // A window of the program with an empty title: the overlay.
   std::optional<WindowId> FindOverlay() const;
-  std::optional<WindowId> WaitForOverlay(std::chrono::milliseconds timeout = 20s) const;
-  bool WaitUntilOverlayGone(std::chrono::milliseconds timeout = 10s) const;
+  std::optional<WindowId> WaitForOverlay(std::chrono::milliseconds timeout = kWaitBound) const;
+  bool WaitUntilOverlayGone(std::chrono::milliseconds timeout = kWaitBound) const;
 
   // Screen point of a point in MainWindow's client area.
   int ScreenX(int clientX) const { return kMainWindowRect.x + kFrameWidth + clientX; }
@@ -53,7 +58,9 @@ class QuillaroApp {
   void ClickIntoEditBox() const;
 
   bool Running() { return process_.Running(); }
-  std::optional<int> WaitForExit(std::chrono::milliseconds timeout = 30s) {
+  // Holds the program still while the returned object lives.
+  StoppedProcess HoldStill() { return StoppedProcess(process_); }
+  std::optional<int> WaitForExit(std::chrono::milliseconds timeout = kWaitBound) {
     return process_.WaitForExit(timeout);
   }
 

@@ -32,7 +32,8 @@ TEST_P(StartupAndCloseTest, OpensMainWindowInPlaceAndEndsWithExitCodeZeroWhenClo
   ASSERT_NO_FATAL_FAILURE(Launch(GetParam().lang));
   EXPECT_EQ(WindowName(App().MainWindow()), kMainWindowTitle);
   EXPECT_EQ(WindowGeometry(App().MainWindow()), kMainWindowRect);
-  ASSERT_TRUE(WaitForFocus(App().MainWindow(), 10s)) << "MainWindow opened without the keyboard";
+  ASSERT_TRUE(App().WaitForMainWindowActive(true)) << "MainWindow opened without the keyboard";
+  ASSERT_NO_FATAL_FAILURE(GiveKeyboardTo(App().MainWindow()));
   Close(GetParam().closeWay);
   ExpectExitCodeZeroAndNoWindow();
 }

@@ -24,6 +24,8 @@ void ClickAt(int x, int y) {
 
 void PressKeys(const std::string& keys) { Xdotool({"key", keys}); }
 
+void FocusWindow(WindowId window) { Xdotool({"windowfocus", std::to_string(window)}); }
+
 void TypeText(const std::string& text) { Xdotool({"type", "--delay", "20", text}); }
 
 }  // namespace e2e

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "x_windows.h"
+
 namespace e2e {
 
 // Real X input through the XTEST extension: keys go to the window with the
@@ -10,6 +12,8 @@ void ClickAt(int x, int y);
 void MoveMouseTo(int x, int y);
 // xdotool key names, e.g. "ctrl+a", "Escape", "shift+Escape", "alt+F4".
 void PressKeys(const std::string& keys);
+// Sets the X keyboard focus on `window`, as a window manager does.
+void FocusWindow(WindowId window);
 // Newlines are typed as Return.
 void TypeText(const std::string& text);
 

@@ -25,7 +25,8 @@ std::optional<WindowId> WaitForWindowTitled(const std::string& title,
 bool WaitUntilNoWindowTitled(const std::string& title, std::chrono::milliseconds timeout);
 std::string WindowName(WindowId window);
 Rect WindowGeometry(WindowId window);
-// The X window with the keyboard focus; Wine moves it with Windows' activation.
+// The X window with the keyboard focus. Wine moves it along with Windows'
+// activation, but not always (see EndToEndTest::GiveKeyboardTo).
 WindowId FocusedWindow();
 bool WaitForFocus(WindowId window, std::chrono::milliseconds timeout);
 

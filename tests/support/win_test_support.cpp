@@ -206,7 +206,7 @@ HWND ControlHandle(const WindowTemplate& window, std::string_view control) {
 
 bool MakeForeground(HWND window) {
   SetForegroundWindow(window);
-  return PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+  return PumpUntil([&] { return GetForegroundWindow() == window; });
 }
 
 int Pixels::CountOtherThan(COLORREF colour) const {

@@ -15,9 +15,13 @@
 
 namespace testing_support {
 
+// A bound for waits on a condition: generous, since only a failing test
+// waits it out, and a loaded machine must not fail a passing one.
+inline constexpr int kWaitBoundMs = 30000;
+
 // Pumps messages (with the toolkit's input rules) until `condition` holds or
 // `timeoutMs` has passed; returns the condition's last value.
-bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
+bool PumpUntil(const std::function<bool()>& condition, int timeoutMs = kWaitBoundMs);
 
 // Pumps for a while so that posted requests and paints are taken.
 void PumpFor(int milliseconds);
@@ -120,6 +124,6 @@ Pixels ReadPixels(HWND window, const RECT& area);
 
 // Pumps until no message waits in the thread's queue, so that input sent
 // before has had all its effects; false when the queue never empties.
-bool PumpUntilIdle(int timeoutMs = 2000);
+bool PumpUntilIdle(int timeoutMs = kWaitBoundMs);
 
 }  // namespace testing_support

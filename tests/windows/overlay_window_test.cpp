@@ -178,7 +178,7 @@ TEST_F(Overlay, GoesOnScrollingWhileTheTenLinesBoxIsUp) {
   // Runs on the watcher's thread while the GUI thread is inside the box's loop.
   MessageBoxWatcher boxes(0, [&](HWND) {
     const LONG before = ScreenLeft(label);
-    moved = WaitFor([&] { return ScreenLeft(label) != before; }, 3000);
+    moved = WaitFor([&] { return ScreenLeft(label) != before; }, testing_support::kWaitBoundMs);
   });
   ui_test::Click(ui_test::kStartButton);
   ASSERT_EQ(boxes.Count(), 1);

@@ -67,7 +67,7 @@ void SendMouse(DWORD flags, POINT at = {}) {
 // Waits, bounded, until the GUI thread has taken the mouse: a pressed button
 // or the system's move loop captures it.
 void AwaitCapture(DWORD guiThread) {
-  const ULONGLONG deadline = GetTickCount64() + 2000;
+  const ULONGLONG deadline = GetTickCount64() + testing_support::kWaitBoundMs;
   GUITHREADINFO info{.cbSize = sizeof(GUITHREADINFO)};
   while (GetTickCount64() < deadline) {
     if (GetGUIThreadInfo(guiThread, &info) && info.hwndCapture) return;

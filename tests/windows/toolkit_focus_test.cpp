@@ -52,7 +52,7 @@ const WindowTemplate Elsewhere{
 };
 
 bool FocusIs(const WindowTemplate& window, const char* name) {
-  return PumpUntil([&] { return GetFocus() == ControlHandle(window, name); }, 2000);
+  return PumpUntil([&] { return GetFocus() == ControlHandle(window, name); });
 }
 
 class FocusRules : public testing::Test {
