@@ -154,5 +154,36 @@ TEST_F(OverlayTest, ShowsTheLinesAsAScrollingSeeThroughBandAndHandlesClicksAndEs
   ExpectExitCodeZeroAndNoWindow();
 }
 
+TEST_F(OverlayTest, GoesOnScrollingWhileTheTenLinesBoxIsUp) {
+  ASSERT_NO_FATAL_FAILURE(Launch(kChineseLang));
+  ASSERT_NE(StartOverlay(), 0u);
+  // One line in place of the ten: Start answers with the box, over the band.
+  App().ClickIntoEditBox();
+  ASSERT_NO_FATAL_FAILURE(GiveKeyboardTo(App().MainWindow()));
+  PressKeys("ctrl+a");
+  TypeText("one line");
+  App().ClickCentreOf(kStartButton);
+  const auto box = WaitForWindowTitled(kMessageBoxTitle, kWaitBound);
+  ASSERT_TRUE(box) << "no message box after Start with one line";
+
+  // The box runs its own loop inside the Start handler: the band must go on
+  // showing new frames, label 10 a little further left in each.
+  std::optional<int> lastLeft;
+  int movesSeen = 0;
+  EXPECT_TRUE(PollUntil(
+      [&] {
+        const auto left = LeftmostOf(TakeScreenshot(), kLabel10);
+        if (left && lastLeft && *left < *lastLeft) ++movesSeen;
+        if (left) lastLeft = left;
+        return movesSeen >= 3;
+      },
+      kWaitBound))
+      << "the texts stood still while the box was up";
+  EXPECT_FALSE(VisibleWindowsTitled(kMessageBoxTitle).empty())
+      << "the box went away before the texts were seen moving";
+  ASSERT_NO_FATAL_FAILURE(DismissMessageBox(*box));
+  CloseMainWindowWithEsc();
+}
+
 }  // namespace
 }  // namespace e2e
