@@ -44,7 +44,12 @@ void EndToEndTest::SaveScreenForALook() {
 void EndToEndTest::Launch(const std::string& lang, const std::string& prefix) {
   const auto start = std::chrono::steady_clock::now();
   app_ = std::make_unique<QuillaroApp>(lang, prefix);
-  ASSERT_TRUE(app_->WaitForMainWindow()) << "MainWindow did not show (LANG=" << lang << ")";
+  if (!app_->WaitForMainWindow()) {
+    const std::optional<int> exitCode = app_->WaitForExit(0ms);
+    FAIL() << "MainWindow did not show (LANG=" << lang << "); "
+           << (exitCode ? "the program ended with exit code " + std::to_string(*exitCode)
+                        : std::string("the program is still running"));
+  }
   std::cout << "MainWindow shown " << SecondsSince(start) << " s after start (LANG=" << lang
             << ")\n";
 }
