@@ -35,6 +35,7 @@ class GdiObject {
 
 using Font = GdiObject<HFONT>;
 using Brush = GdiObject<HBRUSH>;
+using Region = GdiObject<HRGN>;
 
 // Selects an object into a DC and puts the previous one back.
 class SelectedObject {
